@@ -1,0 +1,21 @@
+#include "game/playable_field.h"
+
+#include "game/hex_geometry.h"
+
+#include <array>
+#include <cassert>
+
+namespace torvane::game {
+
+bool IsPlayable(int columns, int rows, int mines) {
+    return columns >= 1 && columns <= maxSide && rows >= 1 && rows <= maxSide && mines >= 0 &&
+           mines < columns * rows;
+}
+
+FieldSize PresetField(int level) {
+    static constexpr std::array<FieldSize, 3> presets{{{8, 8, 8}, {16, 16, 35}, {30, 16, 80}}};
+    assert(level >= 0 && level < 3);
+    return presets[static_cast<std::size_t>(level)];
+}
+
+} // namespace torvane::game

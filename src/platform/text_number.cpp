@@ -1,0 +1,112 @@
+#include "platform/text_number.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace torvane::platform {
+
+namespace {
+
+bool IsBlank(QChar c) {
+    return c == u' ' || c == u'\t';
+}
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Length of the number at the start of text: sign, digits, fraction, exponent.
+// Zero when no digit is found.
+qsizetype NumberLength(QStringView text) {
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        ++i;
+    }
+    qsizetype digits = 0;
+    while (i < n && IsDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text[i] == u'.') {
+        ++i;
+        while (i < n && IsDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
+            ++j;
+        }
+        if (j < n && IsDigit(text[j])) {
+            while (j < n && IsDigit(text[j])) {
+                ++j;
+            }
+            i = j;
+        }
+    }
+    return i;
+}
+
+double Parse(QStringView number) {
+    const std::string ascii = number.toLatin1().toStdString();
+    const char* first = ascii.data();
+    if (*first == '+') {
+        ++first; // from_chars takes no plus sign
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(first, ascii.data() + ascii.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        return ascii.front() == '-' ? -std::numeric_limits<double>::infinity()
+                                    : std::numeric_limits<double>::infinity();
+    }
+    return value;
+}
+
+qsizetype SkipBlanks(QStringView text) {
+    qsizetype i = 0;
+    while (i < text.size() && IsBlank(text[i])) {
+        ++i;
+    }
+    return i;
+}
+
+} // namespace
+
+double NumericValue(QStringView text) {
+    const QStringView rest = text.mid(SkipBlanks(text));
+    const qsizetype length = NumberLength(rest);
+    return length == 0 ? 0.0 : Parse(rest.first(length));
+}
+
+std::optional<std::int16_t> ToInt16(QStringView text) {
+    QStringView trimmed = text.mid(SkipBlanks(text));
+    while (!trimmed.isEmpty() && IsBlank(trimmed.back())) {
+        trimmed.chop(1);
+    }
+    const qsizetype length = NumberLength(trimmed);
+    if (length == 0 || length != trimmed.size()) {
+        return std::nullopt;
+    }
+    const double value = Parse(trimmed);
+    double rounded = std::round(value);
+    if (std::abs(value - std::trunc(value)) == 0.5) {
+        rounded = 2.0 * std::round(value / 2.0); // a half goes to the even neighbour
+    }
+    if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+QString DecimalText(long long value) {
+    return QString::number(value);
+}
+
+} // namespace torvane::platform

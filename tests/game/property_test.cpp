@@ -1,0 +1,142 @@
+#include "game/game.h"
+#include "recording_port.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+namespace torvane::game {
+namespace {
+
+using testing::Paint;
+using testing::RecordingPort;
+
+// The four invariants that hold while a game runs.
+void ExpectInvariants(const Game& g) {
+    int mines = 0;
+    int toOpen = 0;
+    int flags = 0;
+    for (int y = 0; y < g.fieldHeight; ++y) {
+        for (int x = 0; x < g.fieldWidth; ++x) {
+            const int value = g.mineMap[x][y];
+            const int view = g.cellView[x][y];
+            if (value == mineValue) {
+                ++mines;
+                ASSERT_TRUE(view == tile::covered || view == tile::flag) << x << "," << y;
+            } else {
+                int around = 0;
+                for (const Cell n :
+                     Neighbours({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)})) {
+                    around += g.InField(n.x, n.y) && g.mineMap[n.x][n.y] == mineValue;
+                }
+                ASSERT_EQ(value, around) << x << "," << y;
+                ASSERT_TRUE(view == tile::covered || view == tile::flag || view == value);
+                toOpen += view == tile::covered || view == tile::flag;
+            }
+            flags += view == tile::flag;
+        }
+    }
+    ASSERT_EQ(mines, g.mineTotal);
+    ASSERT_EQ(g.cellsToOpen, toOpen);
+    ASSERT_EQ(g.minesLeft, g.mineTotal - flags);
+}
+
+// The flood as plainly written: recursion on the call stack.
+void RecursiveOpen(const GameState& s, FieldArray<TileIndex>& view, int x, int y,
+                   std::vector<Paint>& paints) {
+    if (!s.InField(x, y) || view[x][y] != tile::covered) {
+        return;
+    }
+    const int value = s.mineMap[x][y];
+    if (value == mineValue) {
+        return; // a loss is covered elsewhere
+    }
+    view[x][y] = static_cast<TileIndex>(value);
+    paints.push_back({x, y, static_cast<TileIndex>(value)});
+    if (value == 0) {
+        for (const Cell n :
+             Neighbours({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)})) {
+            RecursiveOpen(s, view, n.x, n.y, paints);
+        }
+    }
+}
+
+class SeededRandomPort : public RecordingPort {
+  public:
+    explicit SeededRandomPort(unsigned seed) : engine(seed) {}
+    float NextRandom() override { return static_cast<float>(engine() >> 8) * 0x1p-24f; }
+    std::mt19937 engine;
+};
+
+TEST(GameProperties, RandomGamesOfEverySizeKeepTheInvariants) {
+    std::mt19937 rng(20261208);
+    for (int w = 1; w <= maxSide; ++w) {
+        for (int h = 1; h <= maxSide; ++h) {
+            SeededRandomPort port(rng());
+            Game game(port);
+            game.fieldWidth = static_cast<std::int16_t>(w);
+            game.fieldHeight = static_cast<std::int16_t>(h);
+            const int cells = w * h;
+            game.mineTotal = static_cast<std::int16_t>(std::uniform_int_distribution<int>(
+                0, std::max(0, std::min(cells - 1, cells / 3 + 1)))(rng));
+            game.showMinesLeft = true;
+            game.NewGame();
+            ASSERT_NO_FATAL_FAILURE(ExpectInvariants(game)) << w << "x" << h;
+
+            std::uniform_real_distribution<float> px(-5.0f, 18.0f * w + 15.0f);
+            std::uniform_real_distribution<float> py(-5.0f, 17.0f * h + 12.0f);
+            const std::int16_t buttons[] = {1, 1, 1, 2, 2, 4};
+            while (game.gameOn) {
+                const float x = px(rng);
+                const float y = py(rng);
+                const auto cell = CellAt(x, y, w, h);
+                const std::int16_t button = buttons[rng() % 6];
+
+                // Predict the flood from the recursive reference before pressing.
+                std::vector<Paint> expected;
+                bool reference = false;
+                if (cell && button == 1 && game.mineMap[cell->x][cell->y] != mineValue) {
+                    FieldArray<TileIndex> view = game.cellView;
+                    RecursiveOpen(game, view, cell->x, cell->y, expected);
+                    reference = true;
+                }
+                port.paints.clear();
+                game.Press(button, x, y);
+                if (reference) {
+                    std::vector<Paint> flood(
+                        port.paints.begin(),
+                        port.paints.begin() + static_cast<std::ptrdiff_t>(
+                                                  std::min(port.paints.size(), expected.size())));
+                    ASSERT_EQ(flood, expected) << w << "x" << h;
+                }
+                if (game.gameOn) {
+                    ASSERT_NO_FATAL_FAILURE(ExpectInvariants(game)) << w << "x" << h;
+                }
+            }
+            if (game.cellsToOpen == 0) {
+                EXPECT_EQ(game.minesLeft, 0);
+                for (int y = 0; y < h; ++y) {
+                    for (int x = 0; x < w; ++x) {
+                        if (game.mineMap[x][y] == mineValue) {
+                            ASSERT_EQ(game.cellView[x][y], tile::flag);
+                        }
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(GameProperties, WholeEmptyFieldOpensWithOnePress) {
+    RecordingPort port;
+    Game game(port);
+    testing::LayField(game, port, 30, 30, {}, 2);
+    const auto [x, y] = testing::CentreOf(29, 29);
+    game.Press(1, x, y);
+    EXPECT_EQ(port.paints.size(), 900u);
+    EXPECT_EQ(game.cellsToOpen, 0);
+    EXPECT_FALSE(game.gameOn);
+    EXPECT_EQ(port.faceCaption, "J");
+}
+
+} // namespace
+} // namespace torvane::game
