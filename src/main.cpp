@@ -1,10 +1,12 @@
+#include "view/main_window.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Torvane: the window is not built yet."));
-    placeholder.setWindowTitle(QStringLiteral("Torvane"));
-    placeholder.show();
+    torvane::view::MainWindow window;
+    window.Game().showMinesLeft = true;
+    window.menuLevel_Click(1);
+    window.show();
     return app.exec();
 }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+
+namespace torvane::platform {
+
+// The two raster operations the field is drawn with.
+enum class RasterOp {
+    SourceAnd,  // dest = src AND dest: a mask clears its black pixels
+    SourcePaint // dest = src OR dest: a tile paints into the cleared area
+};
+
+// Combines a w x h block of src at (sx, sy) into dest at (x, y), clipped to both
+// images. Both must be QImage::Format_RGB32.
+void BitBlt(QImage& dest, int x, int y, int w, int h, const QImage& src, int sx, int sy,
+            RasterOp op);
+
+} // namespace torvane::platform

@@ -1,0 +1,83 @@
+#include "view/field_picture.h"
+
+#include "game/hex_geometry.h"
+#include "platform/raster_blit.h"
+#include "view/tile_sheet.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace torvane::view {
+
+using platform::RasterOp;
+
+FieldPicture::FieldPicture(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("Picture2"));
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(border);
+    setFocusPolicy(Qt::StrongFocus);
+    // The image covers everything inside the frame: no background fill needed.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    SetFieldSize(1, 1);
+}
+
+// The navy of a classic active title bar.
+QColor FieldPicture::Background() {
+    return QColor(0, 0, 128);
+}
+
+void FieldPicture::SetFieldSize(int columns, int rows) {
+    const auto inner = game::FieldPixelSize(columns, rows);
+    setFixedSize(inner.x + 2 * border, inner.y + 2 * border);
+    if (image_.size() != QSize(inner.x, inner.y)) {
+        image_ = QImage(inner.x, inner.y, QImage::Format_RGB32);
+        image_.fill(Background());
+    }
+}
+
+void FieldPicture::Clear() {
+    image_.fill(Background());
+}
+
+void FieldPicture::DrawTile(int x, int y, game::TileIndex t) {
+    const auto at =
+        game::TilePosition({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
+    const QImage& sheet = TileSheet();
+    platform::BitBlt(image_, at.x, at.y, game::tileWidth, game::tileHeight, sheet, maskColumn, 0,
+                     RasterOp::SourceAnd);
+    platform::BitBlt(image_, at.x, at.y, game::tileWidth, game::tileHeight, sheet, TileColumn(t), 0,
+                     RasterOp::SourcePaint);
+}
+
+void FieldPicture::Refresh() {
+    repaint();
+}
+
+void FieldPicture::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    // Drawn at whole device pixels without smoothing, so the art stays sharp when scaled.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(contentsRect().topLeft(), image_);
+}
+
+void FieldPicture::mousePressEvent(QMouseEvent* event) {
+    std::int16_t button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton:
+        button = 1;
+        break;
+    case Qt::RightButton:
+        button = 2;
+        break;
+    case Qt::MiddleButton:
+        button = 4;
+        break;
+    default:
+        return;
+    }
+    const QPointF at = event->position() - QPointF(contentsRect().topLeft());
+    emit mouseDown(button, static_cast<float>(at.x()), static_cast<float>(at.y()));
+}
+
+} // namespace torvane::view

@@ -1,0 +1,147 @@
+#include "view/main_window.h"
+
+#include "game/playable_field.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace torvane::view {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), field_(new FieldPicture), counter_(new status::StatusLabel),
+      face_(new status::FaceButton), clockLabel_(new status::StatusLabel), clock_(*clockLabel_) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Torvane"));
+    setWindowIcon(QIcon(QStringLiteral(":/torvane.xpm")));
+    // A fixed frame: minimise, no maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    counter_->setObjectName(QStringLiteral("Label1"));
+    face_->setObjectName(QStringLiteral("Command1"));
+    clockLabel_->setObjectName(QStringLiteral("Label2"));
+    for (QWidget* w : std::initializer_list<QWidget*>{field_, face_, counter_, clockLabel_}) {
+        w->setParent(client);
+    }
+    counter_->move(16, 2);
+    face_->move(136, 0);
+    clockLabel_->move(256, 2);
+    field_->move(marginLeft, marginTop);
+    setTabOrder(field_, face_);
+
+    connect(field_, &FieldPicture::mouseDown, this, &MainWindow::Picture2_MouseDown);
+    connect(face_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    connect(counter_, &status::StatusLabel::clicked, this, &MainWindow::Label1_Click);
+    BuildMenu();
+}
+
+// The level selection: check mark, level, size, window, then a new game.
+void MainWindow::menuLevel_Click(std::int16_t index) {
+    for (QAction* item : menuLevel_) {
+        item->setChecked(false);
+    }
+    menuCustom_->setChecked(false);
+    (index >= 3 ? *menuCustom_ : *menuLevel_[static_cast<std::size_t>(index)]).setChecked(true);
+    game_.level = index;
+    game::FieldSize size{game_.fieldWidth, game_.fieldHeight, game_.mineTotal};
+    if (index <= 2) {
+        size = game::PresetField(index);
+    } else if (customField_) {
+        size = customField_();
+    }
+    game_.fieldWidth = size.columns;
+    game_.fieldHeight = size.rows;
+    game_.mineTotal = size.mines;
+    field_->Clear();
+    FitWindowToField();
+    game_.NewGame();
+}
+
+void MainWindow::FitWindowToField() {
+    field_->SetFieldSize(game_.fieldWidth, game_.fieldHeight);
+    const int outerWidth = field_->width();
+    face_->move(outerWidth / 2 - 6, 0);
+    clockLabel_->move(outerWidth - 35, 2);
+    centralWidget()->setFixedSize(marginLeft + outerWidth + marginRight,
+                                  marginTop + field_->height() + marginBottom);
+    // Keep the top-left corner; the window takes exactly the size of its contents.
+    setFixedSize(sizeHint());
+}
+
+void MainWindow::menuNew_Click() {
+    game_.NewGame();
+}
+
+void MainWindow::Command1_Click() {
+    game_.NewGame();
+    field_->setFocus();
+}
+
+void MainWindow::Label1_Click() {
+    game_.ToggleCounterMode();
+}
+
+void MainWindow::Picture2_MouseDown(std::int16_t button, float x, float y) {
+    game_.Press(button, x, y);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* screen = this->screen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+}
+
+void MainWindow::PaintTile(int x, int y, game::TileIndex t) {
+    field_->DrawTile(x, y, t);
+}
+void MainWindow::RefreshField() {
+    field_->Refresh();
+}
+void MainWindow::SetCounterColour(game::Colour colour) {
+    counter_->SetForeColour(colour);
+}
+void MainWindow::SetCounterCaption(const std::string& caption) {
+    counter_->setText(QString::fromStdString(caption));
+}
+void MainWindow::SetFaceColour(game::Colour colour) {
+    face_->SetBackColour(colour);
+}
+void MainWindow::SetFaceCaption(const std::string& caption) {
+    face_->setText(QString::fromStdString(caption));
+}
+bool MainWindow::ClockRunning() const {
+    return clock_.Running();
+}
+std::string MainWindow::ClockCaption() const {
+    return clock_.Caption().toStdString();
+}
+void MainWindow::StartClock() {
+    clock_.Start();
+}
+void MainWindow::StopClock() {
+    clock_.Stop();
+}
+void MainWindow::SetClockCaption(const std::string& caption) {
+    clock_.SetCaption(QString::fromStdString(caption));
+}
+void MainWindow::RecordStep(std::int16_t level, const std::string& clockCaption) {
+    if (recordStep_) {
+        recordStep_(level, QString::fromStdString(clockCaption));
+    }
+}
+float MainWindow::NextRandom() {
+    return random_.Next();
+}
+
+} // namespace torvane::view

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "game/game.h"
+#include "game/playable_field.h"
+#include "platform/uniform_random.h"
+#include "status/face_button.h"
+#include "status/game_clock.h"
+#include "status/status_label.h"
+#include "view/field_picture.h"
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+
+class QAction;
+class QMenu;
+
+namespace torvane::view {
+
+// The main window: the field, the strip with counter, face and clock, and the game
+// menu. It owns the game and serves as the game's window.
+class MainWindow : public QMainWindow, public game::GamePort {
+    Q_OBJECT
+  public:
+    // Room around the field picture inside the window's client area.
+    static constexpr int marginLeft = 8;
+    static constexpr int marginTop = 29;
+    static constexpr int marginRight = 7;
+    static constexpr int marginBottom = 8;
+
+    explicit MainWindow(QWidget* parent = nullptr);
+
+    game::Game& Game() { return game_; }
+    FieldPicture& Picture2() { return *field_; }
+    status::StatusLabel& Label1() { return *counter_; }
+    status::FaceButton& Command1() { return *face_; }
+    status::StatusLabel& Label2() { return *clockLabel_; }
+    status::GameClock& Clock() { return clock_; }
+    QMenu& MenuGame() { return *menuGame_; }
+    QAction& MenuLevel(int index) { return *menuLevel_[static_cast<std::size_t>(index)]; }
+    QAction& MenuCustom() { return *menuCustom_; }
+
+    void SeedRandom(platform::UniformRandom random) { random_ = random; }
+
+    // Reads the custom level's size; until set, the custom level keeps the current size.
+    void SetCustomFieldSource(std::function<game::FieldSize()> source) {
+        customField_ = std::move(source);
+    }
+    // Runs after a won preset game; nothing happens without one.
+    void SetRecordStep(std::function<void(std::int16_t, const QString&)> step) {
+        recordStep_ = std::move(step);
+    }
+
+    void menuLevel_Click(std::int16_t index);
+    void menuNew_Click();
+    void Command1_Click();
+    void Label1_Click();
+    void Picture2_MouseDown(std::int16_t button, float x, float y);
+
+  signals:
+    void menuCustomTriggered();
+    void menuBestTriggered();
+    void menuExitTriggered();
+
+    // The game's window.
+  public:
+    void PaintTile(int x, int y, game::TileIndex t) override;
+    void RefreshField() override;
+    void SetCounterColour(game::Colour colour) override;
+    void SetCounterCaption(const std::string& caption) override;
+    void SetFaceColour(game::Colour colour) override;
+    void SetFaceCaption(const std::string& caption) override;
+    bool ClockRunning() const override;
+    std::string ClockCaption() const override;
+    void StartClock() override;
+    void StopClock() override;
+    void SetClockCaption(const std::string& caption) override;
+    void RecordStep(std::int16_t level, const std::string& clockCaption) override;
+    float NextRandom() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildMenu();
+    void FitWindowToField();
+
+    game::Game game_{*this};
+    platform::UniformRandom random_ = platform::UniformRandom::FromClock();
+    FieldPicture* field_ = nullptr;
+    status::StatusLabel* counter_ = nullptr;
+    status::FaceButton* face_ = nullptr;
+    status::StatusLabel* clockLabel_ = nullptr;
+    status::GameClock clock_;
+    QMenu* menuGame_ = nullptr;
+    std::array<QAction*, 3> menuLevel_{};
+    QAction* menuCustom_ = nullptr;
+    std::function<game::FieldSize()> customField_;
+    std::function<void(std::int16_t, const QString&)> recordStep_;
+    bool centred_ = false;
+};
+
+} // namespace torvane::view
