@@ -3,8 +3,6 @@
 #include "status/qt_colour.h"
 
 #include <QPainter>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 
 namespace torvane::status {
 
@@ -46,18 +44,35 @@ void DrawFace(QPainter& p, const QRectF& box, const QString& caption) {
 
 } // namespace
 
+// A classic raised button in the state's colour, pressed in while held.
 void FaceButton::paintEvent(QPaintEvent*) {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    option.text.clear(); // the caption is the state's name; the face shows it
-    option.palette.setColor(QPalette::Button, ToQColor(backColour_));
+    QPainter painter(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
     painter.fillRect(rect(), ToQColor(backColour_));
-    painter.drawControl(QStyle::CE_PushButtonBevel, option);
+    const bool down = isDown();
+    painter.setPen(down ? Qt::black : Qt::white);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(down ? Qt::white : Qt::black);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+    painter.setPen(QColor(128, 128, 128));
+    const QRect inner = r.adjusted(1, 1, -1, -1);
+    if (down) {
+        painter.drawLine(inner.topLeft(), inner.topRight());
+        painter.drawLine(inner.topLeft(), inner.bottomLeft());
+    } else {
+        painter.drawLine(inner.bottomLeft(), inner.bottomRight());
+        painter.drawLine(inner.topRight(), inner.bottomRight());
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(r.adjusted(3, 3, -3, -3));
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal side = 18;
     const QRectF box((width() - side) / 2, (height() - side) / 2, side, side);
-    DrawFace(painter, isDown() ? box.translated(1, 1) : box, text());
+    DrawFace(painter, down ? box.translated(1, 1) : box, text());
 }
 
 } // namespace torvane::status

@@ -12,7 +12,10 @@ namespace torvane::view {
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), field_(new FieldPicture), counter_(new status::StatusLabel),
-      face_(new status::FaceButton), clockLabel_(new status::StatusLabel), clock_(*clockLabel_) {
+      face_(new status::FaceButton), clockLabel_(new status::StatusLabel), clock_(*clockLabel_),
+      random_([generator = platform::UniformRandom::FromClock()]() mutable {
+          return generator.Next();
+      }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Torvane"));
     setWindowIcon(QIcon(QStringLiteral(":/torvane.xpm")));
@@ -141,7 +144,7 @@ void MainWindow::RecordStep(std::int16_t level, const std::string& clockCaption)
     }
 }
 float MainWindow::NextRandom() {
-    return random_.Next();
+    return random_();
 }
 
 } // namespace torvane::view

@@ -40,7 +40,8 @@ class MainWindow : public QMainWindow, public game::GamePort {
     QAction& MenuLevel(int index) { return *menuLevel_[static_cast<std::size_t>(index)]; }
     QAction& MenuCustom() { return *menuCustom_; }
 
-    void SeedRandom(platform::UniformRandom random) { random_ = random; }
+    // Where mines are drawn from; tests script it.
+    void SetRandomSource(std::function<float()> source) { random_ = std::move(source); }
 
     // Reads the custom level's size; until set, the custom level keeps the current size.
     void SetCustomFieldSource(std::function<game::FieldSize()> source) {
@@ -86,12 +87,12 @@ class MainWindow : public QMainWindow, public game::GamePort {
     void FitWindowToField();
 
     game::Game game_{*this};
-    platform::UniformRandom random_ = platform::UniformRandom::FromClock();
     FieldPicture* field_ = nullptr;
     status::StatusLabel* counter_ = nullptr;
     status::FaceButton* face_ = nullptr;
     status::StatusLabel* clockLabel_ = nullptr;
     status::GameClock clock_;
+    std::function<float()> random_;
     QMenu* menuGame_ = nullptr;
     std::array<QAction*, 3> menuLevel_{};
     QAction* menuCustom_ = nullptr;

@@ -1,0 +1,70 @@
+#include "status/face_button.h"
+#include "status/status_label.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace torvane::status {
+namespace {
+
+TEST(StatusLabel, DesignAndColours) {
+    StatusLabel label;
+    EXPECT_EQ(label.size(), QSize(36, 24));
+    EXPECT_TRUE(label.font().bold());
+    EXPECT_EQ(label.font().pointSize(), 12);
+    EXPECT_EQ(label.palette().color(QPalette::Window), QColor(Qt::black));
+    struct Case {
+        game::Colour colour;
+        QColor expected;
+    };
+    for (const Case c :
+         {Case{game::colour::red, QColor(255, 0, 0)}, Case{game::colour::green, QColor(0, 255, 0)},
+          Case{game::colour::lightGrey, QColor(192, 192, 192)}}) {
+        label.SetForeColour(c.colour);
+        EXPECT_EQ(label.palette().color(QPalette::WindowText), c.expected);
+    }
+}
+
+TEST(StatusLabel, ClickIsPressAndReleaseInside) {
+    StatusLabel label;
+    label.show();
+    QSignalSpy clicks(&label, &StatusLabel::clicked);
+    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks.count(), 1);
+    QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(80, 10));
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+// The face is painted, not written: each state shows a different picture on its colour.
+TEST(FaceButton, EachStatePaintsItsOwnFaceOnItsColour) {
+    FaceButton face;
+    face.show();
+    struct State {
+        game::Colour colour;
+        const char* caption;
+    };
+    std::vector<QImage> pictures;
+    for (const State s : {State{game::colour::lightGrey, "K"}, State{game::colour::green, "J"},
+                          State{game::colour::red, "L"}}) {
+        face.SetBackColour(s.colour);
+        face.setText(QString::fromLatin1(s.caption));
+        const QImage picture = face.grab().toImage();
+        EXPECT_EQ(QColor(picture.pixel(2, 2)).rgb() & 0xffffff,
+                  QColor(s.colour & 0xff, (s.colour >> 8) & 0xff, s.colour >> 16).rgb() & 0xffffff)
+            << s.caption;
+        pictures.push_back(picture);
+    }
+    EXPECT_EQ(face.size(), QSize(28, 28));
+    // The mouths differ; compare with the colours taken out.
+    auto mouth = [](const QImage& img) {
+        return img.copy(7, 15, 14, 8).convertToFormat(QImage::Format_Mono);
+    };
+    EXPECT_NE(mouth(pictures[0]), mouth(pictures[1]));
+    EXPECT_NE(mouth(pictures[1]), mouth(pictures[2]));
+}
+
+} // namespace
+} // namespace torvane::status

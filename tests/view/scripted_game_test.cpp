@@ -1,0 +1,170 @@
+#include "view/main_window.h"
+#include "view/tile_sheet.h"
+
+#include <QTest>
+#include <deque>
+#include <gtest/gtest.h>
+
+namespace torvane::view {
+namespace {
+
+using game::Cell;
+
+// A window whose mines fall where the test says, played with real mouse events.
+class ScriptedGame : public ::testing::Test {
+  protected:
+    void Lay(int w, int h, const std::vector<Cell>& mines) {
+        for (const Cell c : mines) {
+            draws.push_back((static_cast<float>(c.x) + 0.5f) / static_cast<float>(w));
+            draws.push_back((static_cast<float>(c.y) + 0.5f) / static_cast<float>(h));
+        }
+        window.SetRandomSource([this] {
+            const float r = draws.front();
+            draws.pop_front();
+            return r;
+        });
+        window.SetCustomFieldSource([=] {
+            return game::FieldSize{static_cast<std::int16_t>(w), static_cast<std::int16_t>(h),
+                                   static_cast<std::int16_t>(mines.size())};
+        });
+        window.SetRecordStep(
+            [this](std::int16_t level, const QString& time) { records.emplace_back(level, time); });
+        window.Clock().SetSecondsSource([this] { return now; });
+        window.Game().showMinesLeft = true;
+        window.menuLevel_Click(3);
+        window.show();
+    }
+
+    // Clicks the middle of a cell, in the widget's own coordinates.
+    void Click(Qt::MouseButton button, int x, int y) {
+        const int left = (y % 2 == 0 ? 9 : 0) + 18 * x;
+        const QPoint at(FieldPicture::border + left + 9, FieldPicture::border + 17 * y + 11);
+        QTest::mouseClick(&window.Picture2(), button, {}, at);
+    }
+
+    // What the screen shows of one cell, compared with a tile of the sheet.
+    bool Shows(int x, int y, game::TileIndex t) {
+        window.Picture2().Refresh();
+        const QImage screen =
+            window.Picture2().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto at =
+            game::TilePosition({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
+        const QImage tile = TileSheet().copy(TileColumn(t), 0, 19, 24);
+        // The tile's middle rows are never overlapped by a neighbour.
+        for (int row = 6; row < 17; ++row) {
+            for (int column = 1; column < 18; ++column) {
+                if (screen.pixel(2 + at.x + column, 2 + at.y + row) != tile.pixel(column, row)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    std::deque<float> draws;
+    std::vector<std::pair<std::int16_t, QString>> records;
+    double now = 100.0;
+    MainWindow window;
+};
+
+TEST_F(ScriptedGame, FlagsFloodAndWin) {
+    // 5 x 4 with mines at (4, 0) and (0, 3).
+    Lay(5, 4, {{4, 0}, {0, 3}});
+    Click(Qt::RightButton, 4, 0);
+    EXPECT_TRUE(Shows(4, 0, game::tile::flag));
+    EXPECT_EQ(window.Label1().text(), "1");
+    EXPECT_TRUE(window.Clock().Running());
+    Click(Qt::RightButton, 1, 1);
+    Click(Qt::RightButton, 2, 1);
+    EXPECT_EQ(window.Label1().text(), "-1");
+    Click(Qt::RightButton, 1, 1);
+    Click(Qt::RightButton, 2, 1);
+    EXPECT_TRUE(Shows(1, 1, game::tile::covered));
+
+    Click(Qt::RightButton, 0, 2); // a flag on a safe cell holds the win back
+    now += 3.7;
+    window.Clock().Timer1_Timer();
+    EXPECT_EQ(window.Label2().text(), "3");
+    Click(Qt::LeftButton, 2, 2); // floods everything but the mines and the flag
+    EXPECT_TRUE(Shows(2, 2, game::tile::open));
+    EXPECT_TRUE(Shows(3, 0, game::tile::open + 1));
+    EXPECT_TRUE(Shows(0, 2, game::tile::flag));
+    EXPECT_TRUE(window.Game().gameOn);
+    EXPECT_EQ(window.Game().cellsToOpen, 1);
+
+    Click(Qt::RightButton, 0, 2);
+    Click(Qt::LeftButton, 0, 2);
+    window.Label1_Click();
+    EXPECT_EQ(window.Game().cellsToOpen, 0);
+    EXPECT_FALSE(window.Game().gameOn);
+    EXPECT_EQ(window.Command1().text(), "J");
+    EXPECT_EQ(window.Command1().BackColour(), game::colour::green);
+    EXPECT_TRUE(Shows(0, 3, game::tile::flag));
+    EXPECT_EQ(window.Label1().text(), "0");
+    EXPECT_EQ(window.Label1().ForeColour(), game::colour::green);
+    EXPECT_FALSE(window.Clock().Running());
+    EXPECT_EQ(window.Label2().text(), "3");
+    EXPECT_TRUE(records.empty()); // the custom level keeps no records
+}
+
+TEST_F(ScriptedGame, LossShowsMinesWrongFlagsAndTheExplosion) {
+    Lay(4, 3, {{0, 0}, {3, 2}, {2, 1}});
+    Click(Qt::RightButton, 0, 0); // right
+    Click(Qt::RightButton, 1, 2); // wrong
+    Click(Qt::LeftButton, 2, 1);
+    EXPECT_EQ(window.Command1().text(), "L");
+    EXPECT_EQ(window.Command1().BackColour(), game::colour::red);
+    EXPECT_TRUE(Shows(0, 0, game::tile::flag));
+    EXPECT_TRUE(Shows(1, 2, game::tile::wrongFlag));
+    EXPECT_TRUE(Shows(3, 2, game::tile::mine));
+    EXPECT_TRUE(Shows(2, 1, game::tile::explodedMine));
+    EXPECT_EQ(window.Label1().text(), "1");
+    EXPECT_EQ(window.Label2().text(), "0");
+
+    // The frozen field ignores presses, the clock included.
+    Click(Qt::LeftButton, 1, 1);
+    EXPECT_TRUE(Shows(1, 1, game::tile::covered));
+    EXPECT_FALSE(window.Clock().Running());
+}
+
+TEST_F(ScriptedGame, ClockStartsOnAnyFirstPressStopsAt999AndResets) {
+    Lay(4, 3, {{3, 2}});
+    QTest::mouseClick(&window.Picture2(), Qt::MiddleButton, {}, QPoint(4, 4)); // beside the cells
+    EXPECT_TRUE(window.Clock().Running());
+    now += 999.2;
+    window.Clock().Timer1_Timer();
+    EXPECT_EQ(window.Label2().text(), "999");
+    EXPECT_FALSE(window.Clock().Running());
+    Click(Qt::RightButton, 0, 0);
+    EXPECT_FALSE(window.Clock().Running());
+    EXPECT_EQ(window.Label1().text(), "0");
+
+    window.menuNew_Click();
+    EXPECT_EQ(window.Label2().text(), "0");
+    Click(Qt::RightButton, 0, 0);
+    EXPECT_TRUE(window.Clock().Running());
+}
+
+TEST_F(ScriptedGame, PresetWinHandsLevelAndClockToTheRecordStep) {
+    // Level 0 is 8 x 8 with 8 mines: put them all in the bottom row.
+    for (std::int16_t x = 0; x < 8; ++x) {
+        draws.push_back((x + 0.5f) / 8);
+        draws.push_back(7.5f / 8);
+    }
+    window.SetRandomSource([this] {
+        const float r = draws.front();
+        draws.pop_front();
+        return r;
+    });
+    window.SetRecordStep(
+        [this](std::int16_t level, const QString& time) { records.emplace_back(level, time); });
+    window.menuLevel_Click(0);
+    window.show();
+    Click(Qt::LeftButton, 0, 0);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].first, 0);
+    EXPECT_EQ(records[0].second, "0");
+}
+
+} // namespace
+} // namespace torvane::view
