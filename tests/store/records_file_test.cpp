@@ -1,0 +1,194 @@
+#include "store/records_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace torvane::store {
+
+bool operator==(const RecordsRead& a, const RecordsRead& b) {
+    return a.level == b.level && a.fieldWidth == b.fieldWidth && a.fieldHeight == b.fieldHeight &&
+           a.mineTotal == b.mineTotal && a.tableCaptions == b.tableCaptions;
+}
+
+void PrintTo(const RecordsRead& read, std::ostream* out) {
+    for (const auto& number : {read.level, read.fieldWidth, read.fieldHeight, read.mineTotal}) {
+        *out << (number ? std::to_string(*number) : "-") << ' ';
+    }
+    for (const QString& caption : read.tableCaptions) {
+        *out << '[' << caption.toStdString() << ']';
+    }
+}
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QByteArray kAnonymous = "\xC4\xE4\xC3\xFB"; // 匿名 in GBK
+const RecordsToWrite kFirstRun{
+    1, 16, 16, 35, {"999", u"匿名"_s, "999", u"匿名"_s, "999", u"匿名"_s}};
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void Put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+RecordsRead Read(std::optional<std::int16_t> level, std::optional<std::int16_t> width,
+                 std::optional<std::int16_t> height, std::optional<std::int16_t> mines,
+                 std::vector<QString> captions = {}) {
+    return {level, width, height, mines, std::move(captions)};
+}
+
+class RecordsFile : public testing::Test {
+  protected:
+    QTemporaryDir folder_;
+    QString path_ = folder_.filePath("result.sav");
+};
+
+TEST_F(RecordsFile, FirstRunFileIsExactBytes) {
+    const QByteArray expected = " 1 \r\n 16 \r\n 16 \r\n 35 \r\n999\r\n" + kAnonymous +
+                                "\r\n999\r\n" + kAnonymous + "\r\n999\r\n" + kAnonymous + "\r\n";
+    EXPECT_EQ(RecordsBytes(kFirstRun), expected);
+    ASSERT_TRUE(WriteRecords(path_, kFirstRun));
+    EXPECT_EQ(Contents(path_), expected);
+    EXPECT_EQ(ReadRecords(path_),
+              Read(1, 16, 16, 35, {"999", u"匿名"_s, "999", u"匿名"_s, "999", u"匿名"_s}));
+}
+
+TEST_F(RecordsFile, NumberLinesHaveSignColumnAndTrailingBlank) {
+    const RecordsToWrite records{-3, 0, 32767, -32768, {}};
+    EXPECT_TRUE(RecordsBytes(records).startsWith("-3 \r\n 0 \r\n 32767 \r\n-32768 \r\n\r\n"));
+}
+
+TEST_F(RecordsFile, ReadsAsFarAsTheFileIsSound) {
+    const QByteArray full =
+        "2\r\n30\r\n16\r\n80\r\n12\r\nann\r\n999\r\n" + kAnonymous + "\r\n45\r\nbob\r\n";
+    const RecordsRead fullRead = Read(2, 30, 16, 80, {"12", "ann", "999", u"匿名"_s, "45", "bob"});
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        RecordsRead expected;
+    };
+    const Case cases[] = {
+        {"empty", "", Read({}, {}, {}, {})},
+        {"four lines", " 2 \r\n 30 \r\n 16 \r\n 80 \r\n", Read(2, 30, 16, 80)},
+        {"line 2 no number", " 1 \r\nabc\r\n 16 \r\n 35 \r\n999\r\n", Read(1, {}, {}, {})},
+        {"blank number line", " 1 \r\n   \r\n 16 \r\n", Read(1, {}, {}, {})},
+        {"halves to even, out of range", " 8.5 \r\n 9.5 \r\n40000\r\n 1 \r\n", Read(8, 10, {}, {})},
+        {"negative", "-3 \r\n-32768 \r\n 0 \r\n-1\r\n", Read(-3, -32768, 0, -1)},
+        {"no blanks", full, fullRead},
+        {"with blanks",
+         QByteArray(full).replace("2\r\n30\r\n16\r\n80", " 2 \r\n 30 \r\n 16 \r\n 80 "), fullRead},
+        {"CR only", QByteArray(full).replace("\r\n", "\r"), fullRead},
+        {"LF only", QByteArray(full).replace("\r\n", "\n"), fullRead},
+        {"no final line end", full.chopped(2), fullRead},
+        {"lines after the tenth", full + "extra\r\nmore\r\n", fullRead},
+        {"ends before the tenth", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n",
+         Read(1, 2, 3, 4, {"5", "6", "7"})},
+        {"captions as they are", "1\r\n2\r\n3\r\n4\r\n  12 \r\n\r\n a b \r\n",
+         Read(1, 2, 3, 4, {"  12 ", "", " a b "})},
+        {"huge tail", full + QByteArray(100 * 1024, 'x'), fullRead},
+        {"huge caption", "1\r\n2\r\n3\r\n4\r\n5\r\n" + QByteArray(70 * 1024, 'x') + "\r\n7\r\n",
+         Read(1, 2, 3, 4, {"5"})},
+    };
+    for (const Case& c : cases) {
+        Put(path_, c.bytes);
+        EXPECT_EQ(ReadRecords(path_), c.expected) << c.name;
+    }
+}
+
+TEST_F(RecordsFile, NothingFromAMissingFileOrAFolder) {
+    EXPECT_EQ(ReadRecords(path_), Read({}, {}, {}, {}));
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("result.sav"));
+    EXPECT_EQ(ReadRecords(path_), Read({}, {}, {}, {}));
+}
+
+TEST_F(RecordsFile, WhatIsWrittenReadsBackUnchanged) {
+    const RecordsToWrite cases[] = {
+        kFirstRun,
+        {3, 30, 24, 200, {"7", u"无名菜鸟"_s, "12", u"张 三 "_s, "", " "}},
+        // 𠀀 and 😀 lie outside GBK; GB18030 keeps them.
+        {0, 8, 8, 10, {"abc", u"𠀀"_s, "-1", u"😀 ok"_s, "1e3", u"é€"_s}},
+        {-32768, 32767, -1, 0, {"", "", "", "", "", ""}},
+    };
+    for (const RecordsToWrite& records : cases) {
+        ASSERT_TRUE(WriteRecords(path_, records));
+        const RecordsRead read = ReadRecords(path_);
+        EXPECT_EQ(read,
+                  Read(records.level, records.fieldWidth, records.fieldHeight, records.mineTotal,
+                       {records.tableCaptions.begin(), records.tableCaptions.end()}))
+            << records.tableCaptions[1].toStdString();
+    }
+}
+
+TEST_F(RecordsFile, LineBreakInCaptionIsWrittenAsBlank) {
+    const QString breaks[] = {"\r\n", "\n",        "\r",        "\v",
+                              "\f",   u"\u0085"_s, u"\u2028"_s, u"\u2029"_s};
+    for (const QString& lineBreak : breaks) {
+        RecordsToWrite records = kFirstRun;
+        records.tableCaptions[1] = "ann" + lineBreak + "bob";
+        ASSERT_TRUE(WriteRecords(path_, records));
+        const QByteArray bytes = Contents(path_);
+        EXPECT_EQ(bytes.count("\r\n"), 10);
+        EXPECT_EQ(bytes.count('\r') + bytes.count('\n'), 20);
+        EXPECT_EQ(ReadRecords(path_).tableCaptions,
+                  (std::vector<QString>{"999", "ann bob", "999", u"匿名"_s, "999", u"匿名"_s}));
+    }
+}
+
+TEST_F(RecordsFile, RewriteAfterReadKeepsTenLinesOnly) {
+    Put(path_, RecordsBytes(kFirstRun) + "line 11\r\nline 12\r\n");
+    const RecordsRead read = ReadRecords(path_);
+    ASSERT_EQ(read.tableCaptions.size(), 6u);
+    RecordsToWrite again{*read.level, *read.fieldWidth, *read.fieldHeight, *read.mineTotal, {}};
+    std::copy(read.tableCaptions.begin(), read.tableCaptions.end(), again.tableCaptions.begin());
+    ASSERT_TRUE(WriteRecords(path_, again));
+    EXPECT_EQ(Contents(path_), RecordsBytes(kFirstRun));
+}
+
+TEST_F(RecordsFile, WriteFailsWhereNoFileCanBeCreated) {
+    const QString plainFile = folder_.filePath("plain");
+    Put(plainFile, "old");
+    ASSERT_TRUE(QDir(folder_.path()).mkdir("folder.sav"));
+    const QString paths[] = {folder_.filePath("missing/result.sav"), plainFile + "/result.sav",
+                             folder_.filePath("folder.sav")};
+    for (const QString& path : paths) {
+        EXPECT_FALSE(WriteRecords(path, kFirstRun)) << path.toStdString();
+    }
+    EXPECT_EQ(Contents(plainFile), "old");
+    EXPECT_TRUE(QFileInfo(folder_.filePath("folder.sav")).isDir());
+    EXPECT_EQ(
+        QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        (QStringList{"folder.sav", "plain"}));
+}
+
+// A file-size limit stops root too, and cuts the write off part way, as a full disk does.
+TEST_F(RecordsFile, WriteCutShortKeepsTheOldFileWhole) {
+    Put(path_, "old records\r\n");
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit oldLimit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
+    rlimit limit = oldLimit;
+    limit.rlim_cur = 20;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const bool written = WriteRecords(path_, kFirstRun);
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Contents(path_), "old records\r\n");
+    EXPECT_EQ(
+        QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList{"result.sav"});
+}
+
+} // namespace
+} // namespace torvane::store
