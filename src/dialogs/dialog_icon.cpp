@@ -1,0 +1,18 @@
+#include "dialogs/dialog_icon.h"
+
+#include <QPixmap>
+
+// The resources of a static library are only linked in when something names them.
+static void InitDialogResources() {
+    Q_INIT_RESOURCE(dialogs);
+}
+
+namespace torvane::dialogs {
+
+QIcon MineIcon() {
+    static const bool registered = (InitDialogResources(), true);
+    (void)registered;
+    return QIcon(QPixmap(QStringLiteral(":/mine.xpm")));
+}
+
+} // namespace torvane::dialogs

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace torvane::dialogs {
+
+// The spiked mine both dialogs carry in their title bar.
+QIcon MineIcon();
+
+} // namespace torvane::dialogs

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace torvane::dialogs {
+
+// The one way the program shows a modal dialog or asks for a line of text, so that
+// tests can stand in for the player and never wait on a modal loop.
+class ModalRunner {
+  public:
+    virtual ~ModalRunner() = default;
+    // Returns when the dialog is hidden.
+    virtual void ShowModal(QDialog& dialog) = 0;
+    // The answer typed, or "" when the player cancels.
+    virtual QString AskName(const QString& prompt, const QString& title, const QString& preset) = 0;
+};
+
+class WidgetModalRunner : public ModalRunner {
+  public:
+    // The name prompt is centred on promptParent when there is one.
+    explicit WidgetModalRunner(QWidget* promptParent = nullptr) : promptParent(promptParent) {}
+
+    void ShowModal(QDialog& dialog) override;
+    QString AskName(const QString& prompt, const QString& title, const QString& preset) override;
+
+  private:
+    QWidget* promptParent;
+};
+
+} // namespace torvane::dialogs

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "dialogs/modal_seam.h"
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace torvane::dialogs::testing {
+
+struct NameRequest {
+    QString prompt;
+    QString title;
+    QString preset;
+};
+
+// Stands in for the player: answers the name prompt with a scripted text and records
+// every request instead of running a modal loop.
+class FakeModalRunner : public ModalRunner {
+  public:
+    QString answer;
+    std::function<void()> whileAsking;
+    std::vector<NameRequest> nameRequests;
+    std::vector<QDialog*> shown;
+
+    void ShowModal(QDialog& dialog) override { shown.push_back(&dialog); }
+    QString AskName(const QString& prompt, const QString& title, const QString& preset) override {
+        nameRequests.push_back({prompt, title, preset});
+        if (whileAsking) {
+            whileAsking();
+        }
+        return answer;
+    }
+};
+
+} // namespace torvane::dialogs::testing

@@ -1,0 +1,83 @@
+#include "dialogs/custom_dialog.h"
+#include "dialogs/modal_seam.h"
+#include "dialogs/scores_dialog.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace torvane::dialogs {
+namespace {
+
+// Plays the player's part once the real modal loop has put a window up.
+void WhenModalShows(std::function<void(QWidget&)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            act(*modal);
+        }
+    });
+    poll->start();
+}
+
+TEST(WidgetModalRunner, ShowModalReturnsOnceTheDialogHides) {
+    const std::function<void(QWidget&)> ways[] = {
+        [](QWidget& w) { static_cast<CustomDialog&>(w).Command2_Click(); },
+        [](QWidget& w) { w.close(); },
+    };
+    WidgetModalRunner runner;
+    for (const auto& way : ways) {
+        CustomDialog custom;
+        QWidget* seen = nullptr;
+        WhenModalShows([&](QWidget& w) {
+            seen = &w;
+            way(w);
+        });
+        runner.ShowModal(custom);
+        EXPECT_EQ(seen, &custom);
+        EXPECT_FALSE(custom.isVisible());
+    }
+    ScoresDialog scores;
+    WhenModalShows([](QWidget& w) { w.close(); });
+    runner.ShowModal(scores);
+    EXPECT_FALSE(scores.isVisible());
+}
+
+TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
+    struct Case {
+        bool accept;
+        QString typed;
+        QString expected;
+    };
+    const Case cases[] = {
+        {true, QStringLiteral("Ann"), QStringLiteral("Ann")},
+        {true, QString(), QString()},
+        {false, QStringLiteral("Ann"), QString()},
+    };
+    WidgetModalRunner runner;
+    for (const Case& c : cases) {
+        QString prompt, title, preset;
+        WhenModalShows([&](QWidget& w) {
+            auto& box = dynamic_cast<QInputDialog&>(w);
+            prompt = box.labelText();
+            title = box.windowTitle();
+            preset = box.textValue();
+            box.setTextValue(c.typed);
+            c.accept ? box.accept() : box.reject();
+        });
+        const QString answer =
+            runner.AskName(QStringLiteral("prompt"), QStringLiteral("title"), QStringLiteral("x"));
+        EXPECT_EQ(answer, c.expected) << c.accept << c.typed.toStdString();
+        EXPECT_EQ(prompt, u"prompt");
+        EXPECT_EQ(title, u"title");
+        EXPECT_EQ(preset, u"x");
+    }
+}
+
+} // namespace
+} // namespace torvane::dialogs
