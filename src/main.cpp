@@ -1,12 +1,20 @@
+#include "platform/termination_signals.h"
+#include "store/records_location.h"
+#include "store/session.h"
 #include "view/main_window.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Torvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("torvane"));
+
     torvane::view::MainWindow window;
-    window.Game().showMinesLeft = true;
-    window.menuLevel_Click(1);
+    torvane::store::Session session(window, torvane::store::RecordsPath());
+    session.Form_Load();
+    // A request to end from outside closes the window like the close box.
+    torvane::platform::OnTerminationSignal(&window, [&window] { window.close(); });
     window.show();
     return app.exec();
 }

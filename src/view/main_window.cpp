@@ -1,6 +1,9 @@
 #include "view/main_window.h"
 
+#include "dialogs/custom_field.h"
+#include "dialogs/record_step.h"
 #include "game/playable_field.h"
+#include "platform/text_number.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -40,23 +43,31 @@ MainWindow::MainWindow(QWidget* parent)
     connect(field_, &FieldPicture::mouseDown, this, &MainWindow::Picture2_MouseDown);
     connect(face_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
     connect(counter_, &status::StatusLabel::clicked, this, &MainWindow::Label1_Click);
+    // Both dialogs live hidden beside the window: their boxes and labels hold the custom
+    // size and the best times.
+    formCustom_ = new dialogs::CustomDialog(this);
+    formScores_ = new dialogs::ScoresDialog(this);
+    modal_ = std::make_unique<dialogs::WidgetModalRunner>(this);
     BuildMenu();
 }
 
 // The level selection: check mark, level, size, window, then a new game.
 void MainWindow::menuLevel_Click(std::int16_t index) {
+    // Only a damaged records file names other levels: below 0 is the default level,
+    // above 3 the custom level with the saved size.
+    if (index < 0) {
+        index = 1;
+    } else if (index > 3) {
+        index = 3;
+    }
     for (QAction* item : menuLevel_) {
         item->setChecked(false);
     }
     menuCustom_->setChecked(false);
-    (index >= 3 ? *menuCustom_ : *menuLevel_[static_cast<std::size_t>(index)]).setChecked(true);
+    (index == 3 ? *menuCustom_ : *menuLevel_[static_cast<std::size_t>(index)]).setChecked(true);
     game_.level = index;
-    game::FieldSize size{game_.fieldWidth, game_.fieldHeight, game_.mineTotal};
-    if (index <= 2) {
-        size = game::PresetField(index);
-    } else if (customField_) {
-        size = customField_();
-    }
+    const game::FieldSize size =
+        index < 3 ? game::PresetField(index) : dialogs::CustomFieldFromTexts(formCustom_->Texts());
     game_.fieldWidth = size.columns;
     game_.fieldHeight = size.rows;
     game_.mineTotal = size.mines;
@@ -78,6 +89,22 @@ void MainWindow::FitWindowToField() {
 
 void MainWindow::menuNew_Click() {
     game_.NewGame();
+}
+
+void MainWindow::menuCustom_Click() {
+    formCustom_->SetTexts({platform::DecimalText(game_.fieldWidth),
+                           platform::DecimalText(game_.fieldHeight),
+                           platform::DecimalText(game_.mineTotal)});
+    modal_->ShowModal(*formCustom_);
+    menuLevel_Click(3); // however the dialog was closed
+}
+
+void MainWindow::menuBest_Click() {
+    modal_->ShowModal(*formScores_);
+}
+
+void MainWindow::menuExit_Click() {
+    close();
 }
 
 void MainWindow::Command1_Click() {
@@ -139,9 +166,7 @@ void MainWindow::SetClockCaption(const std::string& caption) {
     clock_.SetCaption(QString::fromStdString(caption));
 }
 void MainWindow::RecordStep(std::int16_t level, const std::string& clockCaption) {
-    if (recordStep_) {
-        recordStep_(level, QString::fromStdString(clockCaption));
-    }
+    dialogs::RecordStep(level, QString::fromStdString(clockCaption), *formScores_, *modal_);
 }
 float MainWindow::NextRandom() {
     return random_();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "dialogs/custom_dialog.h"
+#include "dialogs/modal_seam.h"
+#include "dialogs/scores_dialog.h"
 #include "game/game.h"
 #include "game/playable_field.h"
 #include "platform/uniform_random.h"
@@ -11,6 +14,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -43,17 +47,18 @@ class MainWindow : public QMainWindow, public game::GamePort {
     // Where mines are drawn from; tests script it.
     void SetRandomSource(std::function<float()> source) { random_ = std::move(source); }
 
-    // Reads the custom level's size; until set, the custom level keeps the current size.
-    void SetCustomFieldSource(std::function<game::FieldSize()> source) {
-        customField_ = std::move(source);
-    }
-    // Runs after a won preset game; nothing happens without one.
-    void SetRecordStep(std::function<void(std::int16_t, const QString&)> step) {
-        recordStep_ = std::move(step);
+    dialogs::CustomDialog& FormCustom() { return *formCustom_; }
+    dialogs::ScoresDialog& FormScores() { return *formScores_; }
+    // How dialogs and the name prompt are shown; tests answer them instead.
+    void SetModalRunner(std::unique_ptr<dialogs::ModalRunner> runner) {
+        modal_ = std::move(runner);
     }
 
     void menuLevel_Click(std::int16_t index);
     void menuNew_Click();
+    void menuCustom_Click();
+    void menuBest_Click();
+    void menuExit_Click();
     void Command1_Click();
     void Label1_Click();
     void Picture2_MouseDown(std::int16_t button, float x, float y);
@@ -96,8 +101,9 @@ class MainWindow : public QMainWindow, public game::GamePort {
     QMenu* menuGame_ = nullptr;
     std::array<QAction*, 3> menuLevel_{};
     QAction* menuCustom_ = nullptr;
-    std::function<game::FieldSize()> customField_;
-    std::function<void(std::int16_t, const QString&)> recordStep_;
+    dialogs::CustomDialog* formCustom_ = nullptr;
+    dialogs::ScoresDialog* formScores_ = nullptr;
+    std::unique_ptr<dialogs::ModalRunner> modal_;
     bool centred_ = false;
 };
 

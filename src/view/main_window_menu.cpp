@@ -33,13 +33,13 @@ void MainWindow::BuildMenu() {
     }
     menuCustom_ = add("menuCustom", QStringLiteral("自定义难度"));
     menuCustom_->setCheckable(true);
-    connect(menuCustom_, &QAction::triggered, this, &MainWindow::menuCustomTriggered);
+    connect(menuCustom_, &QAction::triggered, this, &MainWindow::menuCustom_Click);
     separator("menusep1");
     connect(add("menuBest", QStringLiteral("成绩榜")), &QAction::triggered, this,
-            &MainWindow::menuBestTriggered);
+            &MainWindow::menuBest_Click);
     separator("menusep2");
     connect(add("menuExit", QStringLiteral("退出(&X)")), &QAction::triggered, this,
-            &MainWindow::menuExitTriggered);
+            &MainWindow::menuExit_Click);
 }
 
 } // namespace torvane::view

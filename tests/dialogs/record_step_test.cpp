@@ -1,6 +1,6 @@
 #include "dialogs/record_step.h"
 #include "dialogs/scores_dialog.h"
-#include "fake_modal_runner.h"
+#include "dialogs/testing/fake_modal_runner.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>

@@ -1,9 +1,12 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Widget tests share one application on the offscreen platform.
+// Widgets need an application object. Test discovery runs this program outside CTest's
+// environment, so default to the offscreen platform unless one is chosen.
 int main(int argc, char* argv[]) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -62,7 +62,7 @@ TEST(LevelSelection, SameLevelAgainStartsANewGameOfTheSameSize) {
 
 TEST(LevelSelection, CustomLevelTakesItsSizeFromTheSourceAndMovesTheCheck) {
     MainWindow window;
-    window.SetCustomFieldSource([] { return game::FieldSize{8, 8, 8}; });
+    window.FormCustom().SetTexts({"8", "8", "8"});
     window.menuLevel_Click(2);
     window.menuLevel_Click(3);
     EXPECT_EQ(window.Game().level, 3);

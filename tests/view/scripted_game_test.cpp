@@ -1,6 +1,8 @@
+#include "dialogs/testing/fake_modal_runner.h"
 #include "view/main_window.h"
 #include "view/tile_sheet.h"
 
+#include <QLabel>
 #include <QTest>
 #include <deque>
 #include <gtest/gtest.h>
@@ -23,12 +25,8 @@ class ScriptedGame : public ::testing::Test {
             draws.pop_front();
             return r;
         });
-        window.SetCustomFieldSource([=] {
-            return game::FieldSize{static_cast<std::int16_t>(w), static_cast<std::int16_t>(h),
-                                   static_cast<std::int16_t>(mines.size())};
-        });
-        window.SetRecordStep(
-            [this](std::int16_t level, const QString& time) { records.emplace_back(level, time); });
+        window.FormCustom().SetTexts(
+            {QString::number(w), QString::number(h), QString::number(mines.size())});
         window.Clock().SetSecondsSource([this] { return now; });
         window.Game().showMinesLeft = true;
         window.menuLevel_Click(3);
@@ -62,9 +60,14 @@ class ScriptedGame : public ::testing::Test {
     }
 
     std::deque<float> draws;
-    std::vector<std::pair<std::int16_t, QString>> records;
     double now = 100.0;
     MainWindow window;
+    dialogs::testing::FakeModalRunner* modal = [this] {
+        auto runner = std::make_unique<dialogs::testing::FakeModalRunner>();
+        auto* raw = runner.get();
+        window.SetModalRunner(std::move(runner));
+        return raw;
+    }();
 };
 
 TEST_F(ScriptedGame, FlagsFloodAndWin) {
@@ -104,7 +107,8 @@ TEST_F(ScriptedGame, FlagsFloodAndWin) {
     EXPECT_EQ(window.Label1().ForeColour(), game::colour::green);
     EXPECT_FALSE(window.Clock().Running());
     EXPECT_EQ(window.Label2().text(), "3");
-    EXPECT_TRUE(records.empty()); // the custom level keeps no records
+    EXPECT_TRUE(modal->nameRequests.empty()); // the custom level keeps no records
+    EXPECT_TRUE(modal->shown.empty());
 }
 
 TEST_F(ScriptedGame, LossShowsMinesWrongFlagsAndTheExplosion) {
@@ -156,14 +160,15 @@ TEST_F(ScriptedGame, PresetWinHandsLevelAndClockToTheRecordStep) {
         draws.pop_front();
         return r;
     });
-    window.SetRecordStep(
-        [this](std::int16_t level, const QString& time) { records.emplace_back(level, time); });
+    modal->answer = QStringLiteral("小明");
     window.menuLevel_Click(0);
     window.show();
     Click(Qt::LeftButton, 0, 0);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].first, 0);
-    EXPECT_EQ(records[0].second, "0");
+    ASSERT_EQ(modal->nameRequests.size(), 1u);
+    EXPECT_EQ(window.FormScores().Label1(0)->text(), "0");
+    EXPECT_EQ(window.FormScores().Label1(1)->text(), "小明");
+    ASSERT_EQ(modal->shown.size(), 1u);
+    EXPECT_EQ(modal->shown[0], &window.FormScores());
 }
 
 } // namespace

@@ -21,10 +21,16 @@ class FakeModalRunner : public ModalRunner {
   public:
     QString answer;
     std::function<void()> whileAsking;
+    std::function<void(QDialog&)> whileShowing; // the player's part while a dialog is up
     std::vector<NameRequest> nameRequests;
     std::vector<QDialog*> shown;
 
-    void ShowModal(QDialog& dialog) override { shown.push_back(&dialog); }
+    void ShowModal(QDialog& dialog) override {
+        shown.push_back(&dialog);
+        if (whileShowing) {
+            whileShowing(dialog);
+        }
+    }
     QString AskName(const QString& prompt, const QString& title, const QString& preset) override {
         nameRequests.push_back({prompt, title, preset});
         if (whileAsking) {

@@ -1,0 +1,184 @@
+#include "dialogs/testing/fake_modal_runner.h"
+#include "store/records_file.h"
+#include "store/session.h"
+#include "view/main_window.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace torvane::store {
+namespace {
+
+class SessionTest : public ::testing::Test {
+  protected:
+    QString Path() const { return folder.filePath(QStringLiteral("result.sav")); }
+    void WriteFile(const QByteArray& bytes) {
+        QFile file(Path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray ReadFile() const {
+        QFile file(Path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // A fresh program run: window, session, start-up.
+    void Start() {
+        session.reset();
+        window = std::make_unique<view::MainWindow>();
+        auto runner = std::make_unique<dialogs::testing::FakeModalRunner>();
+        modal = runner.get();
+        window->SetModalRunner(std::move(runner));
+        session = std::make_unique<Session>(*window, Path());
+        session->Form_Load();
+        window->show();
+    }
+    QString Table(int i) const { return window->FormScores().Label1(i)->text(); }
+    std::array<QString, 3> Boxes() const { return window->FormCustom().Texts(); }
+
+    QTemporaryDir folder;
+    std::unique_ptr<view::MainWindow> window;
+    std::unique_ptr<Session> session;
+    dialogs::testing::FakeModalRunner* modal = nullptr;
+};
+
+const QByteArray firstRunFile = QByteArray(" 1 \r\n 16 \r\n 16 \r\n 35 \r\n999\r\n") +
+                                "\xc4\xe4\xc3\xfb\r\n999\r\n\xc4\xe4\xc3\xfb\r\n999\r\n" +
+                                "\xc4\xe4\xc3\xfb\r\n";
+
+TEST_F(SessionTest, FirstStartWithoutAFile) {
+    Start();
+    EXPECT_EQ(window->Game().level, 1);
+    EXPECT_TRUE(window->MenuLevel(1).isChecked());
+    EXPECT_EQ(window->Label1().text(), "35");
+    EXPECT_EQ(window->Label1().ForeColour(), game::colour::red);
+    EXPECT_EQ(window->Command1().text(), "K");
+    EXPECT_EQ(window->Command1().BackColour(), game::colour::lightGrey);
+    EXPECT_EQ(window->Label2().text(), "0");
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(Table(i), i % 2 == 0 ? QStringLiteral("999") : QStringLiteral("匿名"));
+    }
+    window->close();
+    EXPECT_EQ(ReadFile(), firstRunFile);
+}
+
+TEST_F(SessionTest, EveryWayOfClosingSavesTheSameFileOnce) {
+    using Close = std::function<void(view::MainWindow&)>;
+    const std::vector<std::pair<const char*, Close>> ways{
+        {"close box", [](view::MainWindow& w) { w.close(); }},
+        {"exit item",
+         [](view::MainWindow& w) {
+             w.MenuGame().findChild<QAction*>(QStringLiteral("menuExit"))->trigger();
+         }},
+        {"application quitting",
+         [](view::MainWindow&) { QMetaObject::invokeMethod(qApp, "aboutToQuit"); }},
+    };
+    for (const auto& [name, close] : ways) {
+        QFile::remove(Path());
+        Start();
+        window->menuLevel_Click(2);
+        close(*window);
+        EXPECT_TRUE(ReadFile().startsWith(" 2 \r\n 30 \r\n 16 \r\n 80 \r\n")) << name;
+        // A second request finds the file written already and leaves it.
+        QFile::remove(Path());
+        window->close();
+        EXPECT_FALSE(QFile::exists(Path())) << name;
+        session.reset();
+    }
+}
+
+TEST_F(SessionTest, ARecordAndTheLevelComeBackAfterARestart) {
+    Start();
+    window->menuLevel_Click(0);
+    window->FormScores().Label1(0)->setText(QStringLiteral("12"));
+    window->FormScores().Label1(1)->setText(QStringLiteral("张三"));
+    window->close();
+
+    Start();
+    EXPECT_EQ(window->Game().level, 0);
+    EXPECT_TRUE(window->MenuLevel(0).isChecked());
+    EXPECT_EQ(Table(0), "12");
+    EXPECT_EQ(Table(1), "张三");
+    EXPECT_EQ(Table(3), "匿名");
+}
+
+TEST_F(SessionTest, SavedCustomLevelComesBackThroughTheBoxes) {
+    WriteFile(" 3 \r\n 20 \r\n 12 \r\n 40 \r\n");
+    Start();
+    EXPECT_EQ(window->Game().level, 3);
+    EXPECT_TRUE(window->MenuCustom().isChecked());
+    EXPECT_EQ(window->Game().fieldWidth, 20);
+    EXPECT_EQ(window->Game().fieldHeight, 12);
+    EXPECT_EQ(window->Game().mineTotal, 40);
+    EXPECT_EQ(window->Picture2().size(), QSize(18 * 20 + 14, 17 * 12 + 12));
+    EXPECT_EQ(Boxes(), (std::array<QString, 3>{"20", "12", "40"}));
+    window->close();
+    EXPECT_TRUE(ReadFile().startsWith(" 3 \r\n 20 \r\n 12 \r\n 40 \r\n999\r\n"));
+}
+
+TEST_F(SessionTest, DamagedFilesStartASoundGame) {
+    struct Case {
+        const char* file;
+        std::int16_t level, width, height, mines;
+    };
+    const Case cases[] = {
+        {"", 1, 16, 16, 35},
+        {" 1 \r\nabc\r\n", 1, 16, 16, 35},
+        {"2\r\n30\r\n16\r\n80\r\n", 2, 30, 16, 80},
+        {" 0 \r\n 99 \r\n -4 \r\n 7 \r\n", 0, 8, 8, 8},     // preset sizes win
+        {"-7\r\n 10 \r\n 10 \r\n 10 \r\n", 1, 16, 16, 35},  // below 0: the default level
+        {" 9 \r\n 10 \r\n 12 \r\n 20 \r\n", 3, 10, 12, 20}, // above 3: custom, size kept
+        {" 3 \r\n 99 \r\n -4 \r\n 7 \r\n", 3, 30, 8, 8},    // unplayable: corrected
+        {" 3 \r\n 5 \r\n 5 \r\n 25 \r\n", 3, 8, 8, 21},
+        {" 3 \r\n 5 \r\n 20 \r\n 0 \r\n", 3, 5, 20, 0}, // playable: kept as it is
+        {" 3 \r\n", 3, 8, 8, 8},                        // no size at all
+        {"40000\r\n", 1, 16, 16, 35},
+    };
+    for (const Case& c : cases) {
+        WriteFile(c.file);
+        Start();
+        const game::Game& g = window->Game();
+        EXPECT_EQ(g.level, c.level) << c.file;
+        EXPECT_EQ(g.fieldWidth, c.width) << c.file;
+        EXPECT_EQ(g.fieldHeight, c.height) << c.file;
+        EXPECT_EQ(g.mineTotal, c.mines) << c.file;
+        EXPECT_TRUE(g.gameOn);
+        int checked = window->MenuCustom().isChecked();
+        for (int i = 0; i < 3; ++i) {
+            checked += window->MenuLevel(i).isChecked();
+        }
+        EXPECT_EQ(checked, 1) << c.file;
+        EXPECT_EQ(window->Picture2().width(), 18 * c.width + 14) << c.file;
+        session.reset();
+    }
+}
+
+TEST_F(SessionTest, EachStartBeginsCountingMinesLeft) {
+    Start();
+    window->Label1_Click();
+    EXPECT_EQ(window->Label1().text(), "221");
+    window->close();
+    Start();
+    EXPECT_EQ(window->Label1().text(), "35");
+    EXPECT_EQ(window->Label1().ForeColour(), game::colour::red);
+}
+
+TEST_F(SessionTest, AnUnwritableLocationClosesQuietly) {
+    QFile::remove(Path());
+    session.reset();
+    window = std::make_unique<view::MainWindow>();
+    session = std::make_unique<Session>(*window, folder.filePath("missing/result.sav"));
+    session->Form_Load();
+    window->show();
+    window->close();
+    EXPECT_FALSE(QFile::exists(folder.filePath("missing/result.sav")));
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+} // namespace torvane::store
