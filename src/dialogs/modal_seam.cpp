@@ -12,10 +12,15 @@ void WidgetModalRunner::ShowModal(QDialog& dialog) {
 
 QString WidgetModalRunner::AskName(const QString& prompt, const QString& title,
                                    const QString& preset) {
-    bool accepted = false;
-    const QString answer =
-        QInputDialog::getText(promptParent, title, prompt, QLineEdit::Normal, preset, &accepted);
-    return accepted ? answer : QString();
+    QInputDialog box(promptParent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                       Qt::WindowCloseButtonHint);
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(preset);
+    // The rest of the game speaks Chinese; so do the prompt's buttons.
+    box.setOkButtonText(QStringLiteral("确定"));
+    box.setCancelButtonText(QStringLiteral("取消"));
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 
 } // namespace torvane::dialogs

@@ -61,12 +61,14 @@ TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
     };
     WidgetModalRunner runner;
     for (const Case& c : cases) {
-        QString prompt, title, preset;
+        QString prompt, title, preset, ok, cancel;
         WhenModalShows([&](QWidget& w) {
             auto& box = dynamic_cast<QInputDialog&>(w);
             prompt = box.labelText();
             title = box.windowTitle();
             preset = box.textValue();
+            ok = box.okButtonText();
+            cancel = box.cancelButtonText();
             box.setTextValue(c.typed);
             c.accept ? box.accept() : box.reject();
         });
@@ -76,6 +78,8 @@ TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
         EXPECT_EQ(prompt, u"prompt");
         EXPECT_EQ(title, u"title");
         EXPECT_EQ(preset, u"x");
+        EXPECT_EQ(ok, u"确定");
+        EXPECT_EQ(cancel, u"取消");
     }
 }
 
