@@ -6,6 +6,7 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    torvane::platform::CatchTerminationSignals();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("torvane"));

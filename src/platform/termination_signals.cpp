@@ -20,9 +20,23 @@ void Notify(int) {
 
 } // namespace
 
-void OnTerminationSignal(QObject* owner, std::function<void()> handler) {
-    if (signalPipe[0] < 0 &&
+void CatchTerminationSignals() {
+    if (signalPipe[0] >= 0 ||
         ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
+        return;
+    }
+    struct sigaction action {};
+    action.sa_handler = Notify;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        ::sigaction(signal, &action, nullptr);
+    }
+}
+
+void OnTerminationSignal(QObject* owner, std::function<void()> handler) {
+    CatchTerminationSignals();
+    if (signalPipe[1] < 0) {
         return;
     }
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, owner);
@@ -31,13 +45,6 @@ void OnTerminationSignal(QObject* owner, std::function<void()> handler) {
         [[maybe_unused]] const auto got = ::read(signalPipe[1], &byte, 1);
         handler();
     });
-    struct sigaction action {};
-    action.sa_handler = Notify;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        ::sigaction(signal, &action, nullptr);
-    }
 }
 
 } // namespace torvane::platform

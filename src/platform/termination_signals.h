@@ -6,8 +6,12 @@ class QObject;
 
 namespace torvane::platform {
 
-// Turns SIGTERM, SIGINT and SIGHUP into a call on the GUI thread, so that a request
-// to end from the outside closes the program the ordinary way.
+// Holds back SIGTERM, SIGINT and SIGHUP from the start, so that a request to end that
+// comes while the program is still starting is not lost, nor kills it half-way.
+void CatchTerminationSignals();
+
+// Delivers the caught signals, those already held back included, as calls on the GUI
+// thread, so that the program can close the ordinary way.
 void OnTerminationSignal(QObject* owner, std::function<void()> handler);
 
 } // namespace torvane::platform

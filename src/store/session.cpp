@@ -5,8 +5,8 @@
 #include "store/records_file.h"
 #include "view/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 
 namespace torvane::store {
@@ -62,7 +62,10 @@ void Session::Form_QueryUnload() {
 }
 
 bool Session::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Close) {
+    // Closed from outside while a dialog or the name prompt is up (a signal, say), the
+    // handler that opened it still has to finish: the save then waits for the quit.
+    if (watched == &window_ && event->type() == QEvent::Close &&
+        QApplication::activeModalWidget() == nullptr) {
         Form_QueryUnload();
     }
     return QObject::eventFilter(watched, event);

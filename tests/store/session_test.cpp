@@ -4,6 +4,7 @@
 #include "view/main_window.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +91,20 @@ TEST_F(SessionTest, EveryWayOfClosingSavesTheSameFileOnce) {
         EXPECT_FALSE(QFile::exists(Path())) << name;
         session.reset();
     }
+}
+
+TEST_F(SessionTest, ClosedDuringAModalDialogSavesWhenTheApplicationQuits) {
+    Start();
+    QDialog prompt(window.get());
+    prompt.setModal(true);
+    prompt.show();
+    window->menuLevel_Click(0);
+    window->close();
+    EXPECT_FALSE(QFile::exists(Path()));
+    window->FormScores().Label1(1)->setText(QStringLiteral("李四")); // the prompt's answer
+    prompt.hide();
+    QMetaObject::invokeMethod(qApp, "aboutToQuit");
+    EXPECT_TRUE(ReadFile().startsWith(" 0 \r\n 8 \r\n 8 \r\n 8 \r\n999\r\n\xc0\xee\xcb\xc4"));
 }
 
 TEST_F(SessionTest, ARecordAndTheLevelComeBackAfterARestart) {
