@@ -38,6 +38,10 @@ MainWindow::MainWindow(QWidget* parent)
     face_->move(136, 0);
     clockLabel_->move(256, 2);
     field_->move(marginLeft, marginTop);
+    field_->setAccessibleName(QStringLiteral("雷区"));
+    field_->setAccessibleDescription(QStringLiteral("六角形雷区：左键翻开格子，右键插上或拔掉旗子"));
+    face_->setAccessibleName(QStringLiteral("新游戏"));
+    clockLabel_->setAccessibleDescription(QStringLiteral("本局用时（秒）"));
     setTabOrder(field_, face_);
 
     connect(field_, &FieldPicture::mouseDown, this, &MainWindow::Picture2_MouseDown);
@@ -140,6 +144,10 @@ void MainWindow::RefreshField() {
 }
 void MainWindow::SetCounterColour(game::Colour colour) {
     counter_->SetForeColour(colour);
+    // The colour is the mode; a screen reader hears it in words.
+    counter_->setAccessibleDescription(colour == game::colour::red
+                                           ? QStringLiteral("未标记的地雷数；单击改为显示未翻开的安全格数")
+                                           : QStringLiteral("未翻开的安全格数；单击改为显示未标记的地雷数"));
 }
 void MainWindow::SetCounterCaption(const std::string& caption) {
     counter_->setText(QString::fromStdString(caption));
@@ -149,6 +157,9 @@ void MainWindow::SetFaceColour(game::Colour colour) {
 }
 void MainWindow::SetFaceCaption(const std::string& caption) {
     face_->setText(QString::fromStdString(caption));
+    face_->setAccessibleDescription(caption == "J"   ? QStringLiteral("胜利")
+                                    : caption == "L" ? QStringLiteral("失败：踩到了地雷")
+                                                     : QStringLiteral("游戏进行中"));
 }
 bool MainWindow::ClockRunning() const {
     return clock_.Running();

@@ -125,3 +125,27 @@ TEST(MainWindow, F2AndTheFaceStartANewGameAndTheFieldGetsTheFocus) {
 
 } // namespace
 } // namespace torvane::view
+
+namespace torvane::view {
+namespace {
+
+// A screen reader hears the counter's number with what it counts, and the game's state.
+TEST(MainWindow, StatusItemsTellTheirMeaningToAssistiveTools) {
+    MainWindow window;
+    window.Game().showMinesLeft = true;
+    window.menuLevel_Click(0);
+    EXPECT_TRUE(window.Label1().accessibleDescription().startsWith(u"未标记的地雷数"));
+    window.Label1_Click();
+    EXPECT_TRUE(window.Label1().accessibleDescription().startsWith(u"未翻开的安全格数"));
+    EXPECT_EQ(window.Command1().accessibleName(), u"新游戏");
+    EXPECT_EQ(window.Command1().accessibleDescription(), u"游戏进行中");
+    window.SetFaceCaption("L");
+    EXPECT_EQ(window.Command1().accessibleDescription(), u"失败：踩到了地雷");
+    window.SetFaceCaption("J");
+    EXPECT_EQ(window.Command1().accessibleDescription(), u"胜利");
+    EXPECT_FALSE(window.Label2().accessibleDescription().isEmpty());
+    EXPECT_FALSE(window.Picture2().accessibleName().isEmpty());
+}
+
+} // namespace
+} // namespace torvane::view
