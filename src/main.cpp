@@ -7,6 +7,9 @@
 
 int main(int argc, char* argv[]) {
     torvane::platform::CatchTerminationSignals();
+    // Whole scale factors keep the pixel art's pixels square and sharp.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("torvane"));
