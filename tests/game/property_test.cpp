@@ -1,4 +1,5 @@
 #include "game/game.h"
+#include "game/testing/invariants.h"
 #include "recording_port.h"
 
 #include <gtest/gtest.h>
@@ -9,36 +10,6 @@ namespace {
 
 using testing::Paint;
 using testing::RecordingPort;
-
-// The four invariants that hold while a game runs.
-void ExpectInvariants(const Game& g) {
-    int mines = 0;
-    int toOpen = 0;
-    int flags = 0;
-    for (int y = 0; y < g.fieldHeight; ++y) {
-        for (int x = 0; x < g.fieldWidth; ++x) {
-            const int value = g.mineMap[x][y];
-            const int view = g.cellView[x][y];
-            if (value == mineValue) {
-                ++mines;
-                ASSERT_TRUE(view == tile::covered || view == tile::flag) << x << "," << y;
-            } else {
-                int around = 0;
-                for (const Cell n :
-                     Neighbours({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)})) {
-                    around += g.InField(n.x, n.y) && g.mineMap[n.x][n.y] == mineValue;
-                }
-                ASSERT_EQ(value, around) << x << "," << y;
-                ASSERT_TRUE(view == tile::covered || view == tile::flag || view == value);
-                toOpen += view == tile::covered || view == tile::flag;
-            }
-            flags += view == tile::flag;
-        }
-    }
-    ASSERT_EQ(mines, g.mineTotal);
-    ASSERT_EQ(g.cellsToOpen, toOpen);
-    ASSERT_EQ(g.minesLeft, g.mineTotal - flags);
-}
 
 // The flood as plainly written: recursion on the call stack.
 void RecursiveOpen(const GameState& s, FieldArray<TileIndex>& view, int x, int y,
@@ -80,7 +51,7 @@ TEST(GameProperties, RandomGamesOfEverySizeKeepTheInvariants) {
                 0, std::max(0, std::min(cells - 1, cells / 3 + 1)))(rng));
             game.showMinesLeft = true;
             game.NewGame();
-            ASSERT_NO_FATAL_FAILURE(ExpectInvariants(game)) << w << "x" << h;
+            ASSERT_NO_FATAL_FAILURE(testing::ExpectInvariants(game)) << w << "x" << h;
 
             std::uniform_real_distribution<float> px(-5.0f, 18.0f * w + 15.0f);
             std::uniform_real_distribution<float> py(-5.0f, 17.0f * h + 12.0f);
@@ -109,7 +80,7 @@ TEST(GameProperties, RandomGamesOfEverySizeKeepTheInvariants) {
                     ASSERT_EQ(flood, expected) << w << "x" << h;
                 }
                 if (game.gameOn) {
-                    ASSERT_NO_FATAL_FAILURE(ExpectInvariants(game)) << w << "x" << h;
+                    ASSERT_NO_FATAL_FAILURE(testing::ExpectInvariants(game)) << w << "x" << h;
                 }
             }
             if (game.cellsToOpen == 0) {
