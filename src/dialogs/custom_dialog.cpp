@@ -1,7 +1,7 @@
 #include "dialogs/custom_dialog.h"
 
 #include "dialogs/custom_field.h"
-#include "dialogs/dialog_icon.h"
+#include "dialogs/dialog_form.h"
 #include "dialogs/twips.h"
 
 #include <QLabel>
@@ -17,20 +17,10 @@ constexpr int labelTops[3] = {195, 510, 855};
 constexpr int boxTops[3] = {150, 480, 810};
 const char16_t* const captions[3] = {u"宽度：", u"高度：", u"雷数："};
 
-QString IndexedName(const char* name, int i) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i);
-}
-
 } // namespace
 
 CustomDialog::CustomDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("formCustom"));
-    setWindowTitle(QStringLiteral("自定义难度"));
-    setWindowIcon(MineIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFixedSize(Pixels(2865), Pixels(1230));
+    SetUpDialogForm(*this, "formCustom", QStringLiteral("自定义难度"), 2865, 1230);
 
     for (int i = 0; i < 3; ++i) {
         QLabel* label = new QLabel(QString::fromUtf16(captions[i]), this);

@@ -1,6 +1,6 @@
 #include "dialogs/scores_dialog.h"
 
-#include "dialogs/dialog_icon.h"
+#include "dialogs/dialog_form.h"
 #include "dialogs/twips.h"
 
 #include <QGroupBox>
@@ -27,20 +27,10 @@ QLabel* MakeLabel(const QString& caption, const QString& name, const QRect& rect
     return label;
 }
 
-QString IndexedName(const char* name, int i) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i);
-}
-
 } // namespace
 
 ScoresDialog::ScoresDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("formScores"));
-    setWindowTitle(QStringLiteral("成绩榜"));
-    setWindowIcon(MineIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFixedSize(Pixels(4560), Pixels(2055));
+    SetUpDialogForm(*this, "formScores", QStringLiteral("成绩榜"), 4560, 2055);
 
     frame1 = new QGroupBox(QStringLiteral("排名："), this);
     frame1->setObjectName(QStringLiteral("Frame1"));

@@ -19,20 +19,6 @@ std::string Shown(const Texts& t) {
     return (u'[' + t[0] + u'|' + t[1] + u'|' + t[2] + u']').toStdString();
 }
 
-TEST(CustomDialog, WindowIsTheFixedDesignSize) {
-    CustomDialog dialog;
-    EXPECT_EQ(dialog.objectName(), u"formCustom");
-    EXPECT_EQ(dialog.windowTitle(), u"自定义难度");
-    EXPECT_EQ(dialog.minimumSize(), QSize(191, 82));
-    EXPECT_EQ(dialog.maximumSize(), QSize(191, 82));
-    EXPECT_TRUE(dialog.isModal());
-    const Qt::WindowFlags flags = dialog.windowFlags();
-    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_FALSE(dialog.windowIcon().isNull());
-}
-
 TEST(CustomDialog, ControlsSitWhereTheDesignPutsThem) {
     struct Control {
         const char* name;

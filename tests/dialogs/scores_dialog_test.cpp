@@ -13,20 +13,6 @@
 namespace torvane::dialogs {
 namespace {
 
-TEST(ScoresDialog, WindowIsTheFixedDesignSize) {
-    ScoresDialog dialog;
-    EXPECT_EQ(dialog.objectName(), u"formScores");
-    EXPECT_EQ(dialog.windowTitle(), u"成绩榜");
-    EXPECT_EQ(dialog.minimumSize(), QSize(304, 137));
-    EXPECT_EQ(dialog.maximumSize(), QSize(304, 137));
-    EXPECT_TRUE(dialog.isModal());
-    const Qt::WindowFlags flags = dialog.windowFlags();
-    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_FALSE(dialog.windowIcon().isNull());
-}
-
 // Level 2 on top, level 0 at the bottom; label positions are inside the frame.
 TEST(ScoresDialog, ControlsSitWhereTheDesignPutsThem) {
     struct Control {
