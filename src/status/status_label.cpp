@@ -30,6 +30,11 @@ void StatusLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
 }
 
+// A double click is one click, then a double click that nothing answers.
+void StatusLabel::mouseDoubleClickEvent(QMouseEvent*) {
+    pressed_ = false;
+}
+
 void StatusLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());

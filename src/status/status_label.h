@@ -20,6 +20,7 @@ class StatusLabel : public QLabel {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
     game::Colour foreColour_ = game::colour::red;

@@ -36,6 +36,11 @@ TEST(StatusLabel, ClickIsPressAndReleaseInside) {
     QTest::mousePress(&label, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(80, 10));
     EXPECT_EQ(clicks.count(), 1);
+    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks.count(), 2);
+    QTest::mouseDClick(&label, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks.count(), 2); // the second half of a double click is no click
 }
 
 // The face is painted, not written: each state shows a different picture on its colour.
