@@ -278,42 +278,6 @@ TEST(TileSheet, DigitsAreNineRowsHighInTheirColourAndCentred) {
     }
 }
 
-TEST(TileSheet, PinnedPixelsOfTheMinesAndTheFlag) {
-    struct Case {
-        int cell;
-        int x, y;
-        QRgb colour;
-    };
-    const std::vector<Case> cases{
-        // Tile 7: ball centre, highlight and the dark-grey tips of the straight spikes.
-        {7, 9, 12, kBlack},
-        {7, 8, 11, kWhite},
-        {7, 4, 12, kDarkGrey},
-        {7, 14, 12, kDarkGrey},
-        {7, 9, 7, kDarkGrey},
-        {7, 9, 17, kDarkGrey},
-        // Tile 8: the same mine, tips turned maroon, on red.
-        {8, 9, 12, kBlack},
-        {8, 8, 11, kWhite},
-        {8, 4, 12, kMaroon},
-        {8, 14, 12, kMaroon},
-        {8, 9, 7, kMaroon},
-        {8, 9, 17, kMaroon},
-        {8, 9, 4, kRed},
-        {8, 0, 7, kLightGrey},
-        // Tile 10: pole and foot.
-        {10, 10, 11, kBlack},
-        {10, 10, 14, kBlack},
-        {10, 8, 16, kBlack},
-        {10, 12, 16, kBlack},
-    };
-    const QImage sheet = LoadSheet();
-    ASSERT_EQ(sheet.size(), QSize(266, 24));
-    for (const Case& c : cases) {
-        EXPECT_EQ(At(sheet, c.cell, c.x, c.y), c.colour) << Where(c.cell, c.x, c.y);
-    }
-}
-
 // The exploded mine is tile 7 recoloured: each colour of tile 7 may only become the listed ones.
 TEST(TileSheet, ExplodedMineRecoloursTheMine) {
     struct Case {
