@@ -9,8 +9,6 @@
 
 namespace torvane::view {
 
-using platform::RasterOp;
-
 FieldPicture::FieldPicture(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture2"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -43,10 +41,8 @@ void FieldPicture::DrawTile(int x, int y, game::TileIndex t) {
     const auto at =
         game::TilePosition({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
     const QImage& sheet = TileSheet();
-    platform::BitBlt(image_, at.x, at.y, game::tileWidth, game::tileHeight, sheet, maskColumn, 0,
-                     RasterOp::SourceAnd);
-    platform::BitBlt(image_, at.x, at.y, game::tileWidth, game::tileHeight, sheet, TileColumn(t), 0,
-                     RasterOp::SourcePaint);
+    platform::MaskedBlit(image_, at.x, at.y, game::tileWidth, game::tileHeight, sheet, maskColumn,
+                         0, TileColumn(t), 0);
 }
 
 void FieldPicture::Refresh() {
