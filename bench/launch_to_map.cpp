@@ -5,9 +5,10 @@
 // the program.
 //
 // With a reparenting window manager the program's own window is mapped inside the
-// manager's frame; what appears on the screen is the frame, mapped on the root window.
-// Either map ends the wait, whichever comes first. Override-redirect windows (menus,
-// tooltips, drag icons) do not count.
+// manager's frame, and that map is reported to the window itself, not to the root; the
+// frame's map is reported to the root. So every window created on the root is watched
+// for its own map too, and the first map of either kind ends the wait.
+// Override-redirect windows (menus, tooltips, drag icons) do not count.
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -140,7 +141,15 @@ int main(int argc, char* argv[]) {
             poll(&wait, 1, 100);
             continue;
         }
-        if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
+        const int type = event->response_type & 0x7f;
+        if (type == XCB_CREATE_NOTIFY) {
+            const auto* create = reinterpret_cast<const xcb_create_notify_event_t*>(event);
+            if (create->parent == root && !create->override_redirect) {
+                const uint32_t own = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+                xcb_change_window_attributes(x, create->window, XCB_CW_EVENT_MASK, &own);
+                xcb_flush(x);
+            }
+        } else if (type == XCB_MAP_NOTIFY) {
             const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
             if (!map->override_redirect) {
                 mapped = Clock::now();
