@@ -5,11 +5,10 @@
 #include "view/tile_sheet.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace torvane::view {
-
-using platform::RasterOp;
 
 FieldPicture::FieldPicture(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture2"));
@@ -32,25 +31,32 @@ void FieldPicture::SetFieldSize(int columns, int rows) {
     if (image_.size() != QSize(inner.x, inner.y)) {
         image_ = QImage(inner.x, inner.y, QImage::Format_RGB32);
         image_.fill(Background());
+        dirty_ = image_.rect();
     }
 }
 
 void FieldPicture::Clear() {
     image_.fill(Background());
+    dirty_ = image_.rect();
 }
 
 void FieldPicture::DrawTile(int x, int y, game::TileIndex t) {
     const auto at =
         game::TilePosition({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
     const QImage& sheet = TileSheet();
-    platform::BitBlt(image_, at.x, at.y, game::tileWidth, game::tileHeight, sheet, maskColumn, 0,
-                     RasterOp::SourceAnd);
-    platform::BitBlt(image_, at.x, at.y, game::tileWidth, game::tileHeight, sheet, TileColumn(t), 0,
-                     RasterOp::SourcePaint);
+    platform::MaskedBlit(image_, at.x, at.y, game::tileWidth, game::tileHeight, sheet, maskColumn,
+                         0, TileColumn(t), 0);
+    dirty_ |= QRect(at.x, at.y, game::tileWidth, game::tileHeight);
 }
 
+// Only the part drawn since the last refresh: a press changes a cell or a region,
+// and the rest of the screen already shows the image.
 void FieldPicture::Refresh() {
-    repaint();
+    const QRect changed = dirty_ & image_.rect();
+    dirty_ = QRect();
+    if (!changed.isEmpty()) {
+        repaint(changed.translated(contentsRect().topLeft()));
+    }
 }
 
 void FieldPicture::paintEvent(QPaintEvent* event) {
@@ -58,7 +64,8 @@ void FieldPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Drawn at whole device pixels without smoothing, so the art stays sharp when scaled.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(contentsRect().topLeft(), image_);
+    const QRect target = event->rect() & contentsRect();
+    painter.drawImage(target, image_, target.translated(-contentsRect().topLeft()));
 }
 
 void FieldPicture::mousePressEvent(QMouseEvent* event) {

@@ -19,6 +19,7 @@ class FieldPicture : public QFrame {
 
     // Mask then tile at the cell's place; never repaints by itself.
     void DrawTile(int x, int y, game::TileIndex t);
+    // Shows what was drawn since the last refresh.
     void Refresh();
     // Fills the image with the background colour.
     void Clear();
@@ -38,6 +39,7 @@ class FieldPicture : public QFrame {
 
   private:
     QImage image_;
+    QRect dirty_; // in the image's pixels
 };
 
 } // namespace torvane::view

@@ -22,10 +22,12 @@ QImage Tile(game::TileIndex t) {
 class CountingPicture : public FieldPicture {
   public:
     int paints = 0;
+    QRect painted;
 
   protected:
     void paintEvent(QPaintEvent* event) override {
         ++paints;
+        painted = event->rect();
         FieldPicture::paintEvent(event);
     }
 };
@@ -103,6 +105,36 @@ TEST(FieldPicture, NothingReachesTheScreenBeforeTheRefresh) {
     EXPECT_EQ(picture.paints, before);
     picture.Refresh();
     EXPECT_EQ(picture.paints, before + 1);
+    const QImage screen =
+        picture.grab(picture.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(screen, picture.Image());
+}
+
+// A press repaints the cells it changed, not the whole field.
+TEST(FieldPicture, RefreshRepaintsWhatWasDrawnSinceTheLastOne) {
+    CountingPicture picture;
+    picture.SetFieldSize(4, 4);
+    picture.show();
+    QCoreApplication::processEvents();
+    picture.Refresh(); // the new image, drawn while hidden
+    const QPoint border(2, 2);
+
+    picture.DrawTile(1, 1, game::tile::flag);
+    picture.Refresh();
+    EXPECT_EQ(picture.painted, QRect(border + QPoint(18, 17), QSize(19, 24)));
+
+    picture.DrawTile(0, 0, game::tile::flag);
+    picture.DrawTile(3, 2, game::tile::flag);
+    picture.Refresh();
+    EXPECT_EQ(picture.painted, QRect(border + QPoint(9, 0), border + QPoint(63 + 18, 34 + 23)));
+
+    const int paints = picture.paints;
+    picture.Refresh();
+    EXPECT_EQ(picture.paints, paints);
+
+    picture.Clear();
+    picture.Refresh();
+    EXPECT_EQ(picture.painted, picture.contentsRect());
     const QImage screen =
         picture.grab(picture.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(screen, picture.Image());

@@ -43,5 +43,27 @@ TEST(BitBlt, MatchesThePainterRasterOps) {
     }
 }
 
+// The one-pass masked tile against its two raster operations, for blocks wider and
+// narrower than one step of four pixels, clipped on every side of the destination.
+TEST(MaskedBlit, EqualsMaskAndThenTile) {
+    struct Case {
+        int x, y, w, h;
+    };
+    const Case cases[] = {{3, 4, 19, 24},   {0, 0, 1, 1},     {5, 2, 3, 7},       {7, 1, 4, 24},
+                          {2, 9, 5, 10},    {11, 3, 8, 24},   {-5, -3, 19, 24},   {30, 20, 19, 24},
+                          {-18, 6, 19, 24}, {38, 26, 19, 24}, {100, 100, 19, 24}, {0, -24, 19, 24}};
+    const QImage src = Noise(80, 24, 3);
+    const int mask = 57;
+    const int tile = 19;
+    for (const Case c : cases) {
+        QImage mine = Noise(40, 30, 4);
+        QImage theirs = mine;
+        MaskedBlit(mine, c.x, c.y, c.w, c.h, src, mask, 0, tile, 0);
+        BitBlt(theirs, c.x, c.y, c.w, c.h, src, mask, 0, RasterOp::SourceAnd);
+        BitBlt(theirs, c.x, c.y, c.w, c.h, src, tile, 0, RasterOp::SourcePaint);
+        EXPECT_EQ(mine, theirs) << c.x << "," << c.y << " " << c.w << "x" << c.h;
+    }
+}
+
 } // namespace
 } // namespace torvane::platform

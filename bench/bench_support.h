@@ -1,0 +1,57 @@
+#pragma once
+
+#include "game/game_port.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <random>
+
+namespace torvane::bench {
+
+// Nine repetitions reported as mean, median, min and max in microseconds: the
+// machine is shared, so single figures mislead.
+void Steady(benchmark::internal::Benchmark* b);
+
+// Mines from a fixed seed, so every run lays the same fields.
+class SeededDraws {
+  public:
+    explicit SeededDraws(std::uint64_t seed = 20240601) : engine_(seed) {}
+    float operator()() { return static_cast<float>(engine_() >> 40) * 0x1p-24f; }
+
+  private:
+    std::mt19937_64 engine_;
+};
+
+// A window that shows nothing: what the rules cost on their own.
+class NullPort : public game::GamePort {
+  public:
+    void PaintTile(int, int, game::TileIndex) override {}
+    void RefreshField() override {}
+    void SetCounterColour(game::Colour) override {}
+    void SetCounterCaption(const std::string&) override {}
+    void SetFaceColour(game::Colour) override {}
+    void SetFaceCaption(const std::string&) override {}
+    bool ClockRunning() const override { return clockRunning_; }
+    std::string ClockCaption() const override { return "0"; }
+    void StartClock() override { clockRunning_ = true; }
+    void StopClock() override { clockRunning_ = false; }
+    void SetClockCaption(const std::string&) override {}
+    void RecordStep(std::int16_t, const std::string&) override {}
+    float NextRandom() override { return draws_(); }
+
+  private:
+    bool clockRunning_ = false;
+    SeededDraws draws_;
+};
+
+struct Point {
+    float x;
+    float y;
+};
+
+// The middle of a cell in the field image's pixels.
+constexpr Point CellCentre(int x, int y) {
+    return {static_cast<float>((y % 2 == 0 ? 9 : 0) + 18 * x + 9), static_cast<float>(17 * y + 11)};
+}
+
+} // namespace torvane::bench
