@@ -64,7 +64,8 @@ BENCHMARK(FloodWholeField_Image)->Apply(Steady);
 struct ShownWindow {
     ShownWindow(std::int16_t columns, std::int16_t rows, std::int16_t mines) {
         window.SetRandomSource(SeededDraws());
-        window.SetCustomFieldSource([=] { return game::FieldSize{columns, rows, mines}; });
+        window.FormCustom().SetTexts(
+            {QString::number(columns), QString::number(rows), QString::number(mines)});
         window.menuLevel_Click(3);
         window.show();
         Settle();
