@@ -47,10 +47,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(field_, &FieldPicture::mouseDown, this, &MainWindow::Picture2_MouseDown);
     connect(face_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
     connect(counter_, &status::StatusLabel::clicked, this, &MainWindow::Label1_Click);
-    // Both dialogs live hidden beside the window: their boxes and labels hold the custom
-    // size and the best times.
+    // The custom dialog lives hidden beside the window from the start: its boxes hold the
+    // custom size.
     formCustom_ = new dialogs::CustomDialog(this);
-    formScores_ = new dialogs::ScoresDialog(this);
     modal_ = std::make_unique<dialogs::WidgetModalRunner>(this);
     BuildMenu();
 }
@@ -104,7 +103,14 @@ void MainWindow::menuCustom_Click() {
 }
 
 void MainWindow::menuBest_Click() {
-    modal_->ShowModal(*formScores_);
+    modal_->ShowModal(FormScores());
+}
+
+dialogs::ScoresDialog& MainWindow::FormScores() {
+    if (formScores_ == nullptr) {
+        formScores_ = new dialogs::ScoresDialog(this);
+    }
+    return *formScores_;
 }
 
 void MainWindow::menuExit_Click() {
@@ -177,7 +183,7 @@ void MainWindow::SetClockCaption(const std::string& caption) {
     clock_.SetCaption(QString::fromStdString(caption));
 }
 void MainWindow::RecordStep(std::int16_t level, const std::string& clockCaption) {
-    dialogs::RecordStep(level, QString::fromStdString(clockCaption), *formScores_, *modal_);
+    dialogs::RecordStep(level, QString::fromStdString(clockCaption), FormScores(), *modal_);
 }
 float MainWindow::NextRandom() {
     return random_();

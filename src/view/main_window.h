@@ -48,7 +48,8 @@ class MainWindow : public QMainWindow, public game::GamePort {
     void SetRandomSource(std::function<float()> source) { random_ = std::move(source); }
 
     dialogs::CustomDialog& FormCustom() { return *formCustom_; }
-    dialogs::ScoresDialog& FormScores() { return *formScores_; }
+    // Made on first use, like every dialog; start-up needs it only for a saved table.
+    dialogs::ScoresDialog& FormScores();
     // How dialogs and the name prompt are shown; tests answer them instead.
     void SetModalRunner(std::unique_ptr<dialogs::ModalRunner> runner) {
         modal_ = std::move(runner);

@@ -95,6 +95,7 @@ TEST(Soak, RandomPlayKeepsTheGameSound) {
             window.FormCustom().reject();
         }
     };
+    window.FormScores(); // made on first use; count it from the start
     const qsizetype children = window.findChildren<QObject*>().size();
     const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton,
                                        Qt::RightButton, Qt::MiddleButton};
