@@ -26,8 +26,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The same bytes cut off before the file's end read as a prefix of the whole.
     const RecordsRead cut = ReadRecordsFrom(bytes, false);
-    FuzzCheck(!cut.level || cut.level == read.level, "cut-off level differs");
-    FuzzCheck(!cut.mineTotal || cut.mineTotal == read.mineTotal, "cut-off mines differ");
+    FuzzCheck((!cut.level || cut.level == read.level) &&
+                  (!cut.fieldWidth || cut.fieldWidth == read.fieldWidth) &&
+                  (!cut.fieldHeight || cut.fieldHeight == read.fieldHeight) &&
+                  (!cut.mineTotal || cut.mineTotal == read.mineTotal),
+              "cut-off numbers differ");
     FuzzCheck(cut.tableCaptions.size() <= read.tableCaptions.size() &&
                   std::equal(cut.tableCaptions.begin(), cut.tableCaptions.end(),
                              read.tableCaptions.begin()),
