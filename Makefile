@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench clean
 
 all: build
 
@@ -20,6 +20,35 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 300
+
+# The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, in
+# its own build folder. Test discovery runs the programs while building, so the options apply there.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:strict_string_checks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
+
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DTORVANE_SANITIZE=ON -DTORVANE_BENCH=OFF >/dev/null
+	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# libFuzzer on the records reader and the text-to-number rules, each bounded by time and runs,
+# whichever ends first. New inputs go to the build folder; the seeds in tests/fuzz stay as they are.
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_RUNS ?= 200000
+FUZZ_FLAGS = -max_total_time=$(FUZZ_SECONDS) -runs=$(FUZZ_RUNS) -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
+
+fuzz: deps
+	@cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 \
+		-DTORVANE_FUZZ=ON -DTORVANE_TESTS=OFF -DTORVANE_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_records fuzz_text_number
+	@mkdir -p $(FUZZ_DIR)/corpus/records $(FUZZ_DIR)/corpus/text_number $(FUZZ_DIR)/crashes
+	$(FUZZ_DIR)/tests/fuzz/fuzz_records $(FUZZ_FLAGS) -max_len=1024 -artifact_prefix=$(FUZZ_DIR)/crashes/ \
+		$(FUZZ_DIR)/corpus/records tests/fuzz/corpus/records
+	$(FUZZ_DIR)/tests/fuzz/fuzz_text_number $(FUZZ_FLAGS) -max_len=128 -dict=tests/fuzz/number.dict \
+		-artifact_prefix=$(FUZZ_DIR)/crashes/ $(FUZZ_DIR)/corpus/text_number tests/fuzz/corpus/text_number
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done

@@ -12,6 +12,13 @@ bool IsPlayable(int columns, int rows, int mines) {
            mines < columns * rows;
 }
 
+std::int16_t SelectableLevel(std::int16_t index) {
+    if (index < 0) {
+        return 1;
+    }
+    return index > 3 ? std::int16_t{3} : index;
+}
+
 FieldSize PresetField(int level) {
     static constexpr std::array<FieldSize, 3> presets{{{8, 8, 8}, {16, 16, 35}, {30, 16, 80}}};
     assert(level >= 0 && level < 3);

@@ -18,6 +18,10 @@ inline bool IsPlayable(FieldSize f) {
     return IsPlayable(f.columns, f.rows, f.mines);
 }
 
+// The level a requested index selects: 0 to 2 are the presets, 3 the custom level. Only a
+// damaged records file names others: below 0 is the default level, above 3 the custom one.
+std::int16_t SelectableLevel(std::int16_t index);
+
 // The preset levels 0, 1 and 2.
 FieldSize PresetField(int level);
 

@@ -1,9 +1,11 @@
 #include "platform/text_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace torvane::platform {
 
@@ -54,6 +56,42 @@ qsizetype NumberLength(QStringView text) {
     return i;
 }
 
+// Whether a number that does not fit a double is too small rather than too large: its first
+// significant digit lies right of the decimal point once the exponent is applied.
+bool BelowOne(std::string_view number) {
+    std::size_t i = number.find_first_not_of("+-");
+    const std::size_t digitsEnd = number.find_first_of("eE");
+    const std::size_t integerEnd = std::min({number.find('.'), digitsEnd, number.size()});
+    // Decimal place of the digit at i (0 for the units, -1 for tenths), and of the first
+    // significant digit.
+    long long place = static_cast<long long>(integerEnd - i) - 1;
+    long long order = -1;
+    for (; i < number.size() && i != digitsEnd; ++i) {
+        if (number[i] == '.') {
+            continue;
+        }
+        if (number[i] != '0') {
+            order = place;
+            break;
+        }
+        --place;
+    }
+    long long exponent = 0;
+    if (digitsEnd != std::string_view::npos) {
+        std::size_t j = digitsEnd + 1;
+        const bool negative = j < number.size() && number[j] == '-';
+        if (j < number.size() && (number[j] == '+' || number[j] == '-')) {
+            ++j;
+        }
+        // Saturate: any exponent this large already decides the matter.
+        for (; j < number.size() && exponent < 1'000'000'000; ++j) {
+            exponent = exponent * 10 + (number[j] - '0');
+        }
+        exponent = negative ? -exponent : exponent;
+    }
+    return order + exponent < 0;
+}
+
 double Parse(QStringView number) {
     const std::string ascii = number.toLatin1().toStdString();
     const char* first = ascii.data();
@@ -63,10 +101,14 @@ double Parse(QStringView number) {
     double value = 0.0;
     const auto [end, error] = std::from_chars(first, ascii.data() + ascii.size(), value);
     if (error == std::errc::result_out_of_range) {
+        // from_chars reports both ways out of range alike: too small is 0, too large infinite.
+        if (BelowOne(ascii)) {
+            return 0.0;
+        }
         return ascii.front() == '-' ? -std::numeric_limits<double>::infinity()
                                     : std::numeric_limits<double>::infinity();
     }
-    return value;
+    return value == 0.0 ? 0.0 : value; // no negative zero: "-0" is plain 0
 }
 
 qsizetype SkipBlanks(QStringView text) {

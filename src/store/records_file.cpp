@@ -47,15 +47,22 @@ QString OneLine(const QString& caption) {
 } // namespace
 
 RecordsRead ReadRecords(const QString& path) {
-    RecordsRead read;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return read;
+        return {};
     }
-    QByteArray bytes = file.read(kMaxBytes + 1);
-    // Past the cap, or a read error, the last line seen may be only part of a line.
-    const bool complete = bytes.size() <= kMaxBytes && file.error() == QFileDevice::NoError;
-    bytes.truncate(kMaxBytes);
+    // One byte past the cap is enough to tell a file that runs past it.
+    const QByteArray bytes = file.read(kMaxBytes + 1);
+    return ReadRecordsFrom(bytes, file.error() == QFileDevice::NoError);
+}
+
+RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete) {
+    RecordsRead read;
+    // Past the cap, or after a read error, the last line seen may be only part of a line.
+    if (bytes.size() > kMaxBytes) {
+        bytes = bytes.first(kMaxBytes);
+        complete = false;
+    }
     const std::optional<std::vector<QString>> lines = platform::DecodeGbLines(bytes, complete);
     if (!lines) {
         return read;

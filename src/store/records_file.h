@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -18,6 +19,11 @@ struct RecordsRead {
 // Reads as far as the file is sound and stops quietly at the first failure: a missing or
 // unreadable file, its end, or a number line that is no 16-bit integer. Never throws.
 RecordsRead ReadRecords(const QString& path);
+
+// The same reading on the file's bytes, with the same cap on their size. `complete` is false
+// when the bytes were cut off before the file's end, so a last line without an end may be only
+// part of a line.
+RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete = true);
 
 struct RecordsToWrite {
     std::int16_t level, fieldWidth, fieldHeight, mineTotal;

@@ -39,7 +39,8 @@ MainWindow::MainWindow(QWidget* parent)
     clockLabel_->move(256, 2);
     field_->move(marginLeft, marginTop);
     field_->setAccessibleName(QStringLiteral("雷区"));
-    field_->setAccessibleDescription(QStringLiteral("六角形雷区：左键翻开格子，右键插上或拔掉旗子"));
+    field_->setAccessibleDescription(
+        QStringLiteral("六角形雷区：左键翻开格子，右键插上或拔掉旗子"));
     face_->setAccessibleName(QStringLiteral("新游戏"));
     clockLabel_->setAccessibleDescription(QStringLiteral("本局用时（秒）"));
     setTabOrder(field_, face_);
@@ -56,13 +57,7 @@ MainWindow::MainWindow(QWidget* parent)
 
 // The level selection: check mark, level, size, window, then a new game.
 void MainWindow::menuLevel_Click(std::int16_t index) {
-    // Only a damaged records file names other levels: below 0 is the default level,
-    // above 3 the custom level with the saved size.
-    if (index < 0) {
-        index = 1;
-    } else if (index > 3) {
-        index = 3;
-    }
+    index = game::SelectableLevel(index);
     for (QAction* item : menuLevel_) {
         item->setChecked(false);
     }
@@ -151,9 +146,10 @@ void MainWindow::RefreshField() {
 void MainWindow::SetCounterColour(game::Colour colour) {
     counter_->SetForeColour(colour);
     // The colour is the mode; a screen reader hears it in words.
-    counter_->setAccessibleDescription(colour == game::colour::red
-                                           ? QStringLiteral("未标记的地雷数；单击改为显示未翻开的安全格数")
-                                           : QStringLiteral("未翻开的安全格数；单击改为显示未标记的地雷数"));
+    counter_->setAccessibleDescription(
+        colour == game::colour::red
+            ? QStringLiteral("未标记的地雷数；单击改为显示未翻开的安全格数")
+            : QStringLiteral("未翻开的安全格数；单击改为显示未标记的地雷数"));
 }
 void MainWindow::SetCounterCaption(const std::string& caption) {
     counter_->setText(QString::fromStdString(caption));

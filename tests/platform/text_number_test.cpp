@@ -1,6 +1,8 @@
 #include "platform/text_number.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace torvane::platform {
 namespace {
@@ -22,6 +24,37 @@ TEST(NumericValue, ReadsTheLeadingNumber) {
     }
 }
 
+// A number too small for a double is 0, one too large is infinite, and zero has no sign.
+TEST(NumericValue, OutOfRangeIsZeroOrInfinite) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char16_t* text;
+        double value;
+    };
+    const Case cases[] = {
+        {u"1e-400", 0},
+        {u"-1e-400", 0},
+        {u"0.000123e-330", 0},
+        {u"123456e-330x", 0},
+        {u"-0", 0},
+        {u"-0.0e5", 0},
+        {u"00000.00001e-99999999999999999999", 0},
+        {u"1000e-310", 1e-307},
+        {u"-5e-324", -5e-324},
+        {u"1e400", inf},
+        {u"-1e400", -inf},
+        {u"1000e306", inf},
+        {u"+1e99999999999999999999", inf},
+        {u"0.0001e312", 1e308},
+    };
+    for (const Case& c : cases) {
+        const double value = NumericValue(QString::fromUtf16(c.text));
+        EXPECT_EQ(value, c.value) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_EQ(std::signbit(value), std::signbit(c.value))
+            << QString::fromUtf16(c.text).toStdString();
+    }
+}
+
 TEST(ToInt16, ConvertsWholeTextsRoundingHalvesToEven) {
     struct Case {
         const char16_t* text;
@@ -32,7 +65,8 @@ TEST(ToInt16, ConvertsWholeTextsRoundingHalvesToEven) {
         {u"30.4", 30},    {u"7.9", 8},    {u"-2.5", -2},   {u"32767", 32767}, {u"-32768", -32768},
         {u"32767.5", {}}, {u"40000", {}}, {u"-32769", {}}, {u"12abc", {}},    {u"abc", {}},
         {u"", {}},        {u"   ", {}},   {u"1e2", 100},   {u"1e999", {}},    {u"nan", {}},
-        {u"inf", {}},     {u"0.5", 0},    {u"1.5", 2},     {u"+7", 7},
+        {u"inf", {}},     {u"0.5", 0},    {u"1.5", 2},     {u"+7", 7},        {u"1e-400", 0},
+        {u"-1e-400", 0},  {u"-0", 0},     {u"-0.4", 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ToInt16(QString::fromUtf16(c.text)), c.value)

@@ -1,0 +1,161 @@
+#include "store/records_file.h"
+#include "store/start_up_state.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace torvane::store {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// Bytes a records file is made of, damaged or not: digits and number marks, blanks, line ends,
+// GB18030 lead and trail bytes, and now and then anything.
+char RecordsByte(std::mt19937& random) {
+    static const QByteArray common = "0123456789 -+.eE\t\r\n\r\n";
+    switch (std::uniform_int_distribution<int>(0, 9)(random)) {
+    case 0:
+    case 1:
+        return static_cast<char>(std::uniform_int_distribution<int>(0x81, 0xFE)(random));
+    case 2:
+        return static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random));
+    default:
+        return common[std::uniform_int_distribution<int>(0, common.size() - 1)(random)];
+    }
+}
+
+QByteArray RandomBytes(std::mt19937& random) {
+    QByteArray bytes(std::uniform_int_distribution<int>(0, 120)(random), '\0');
+    for (char& byte : bytes) {
+        byte = RecordsByte(random);
+    }
+    return bytes;
+}
+
+QByteArray RandomNumberLine(std::mt19937& random) {
+    const int value = std::uniform_int_distribution<int>(-40000, 40000)(random);
+    switch (std::uniform_int_distribution<int>(0, 3)(random)) {
+    case 0:
+        return QByteArray::number(std::uniform_int_distribution<int>(-2, 6)(random));
+    case 1:
+        return QByteArray::number(std::uniform_int_distribution<int>(-3, 40)(random)) + ".5";
+    case 2:
+        return " " + QByteArray::number(value) + " ";
+    default:
+        return QByteArray::number(std::uniform_int_distribution<int>(0, 35)(random));
+    }
+}
+
+// A file as the game writes it, or close to it, then damaged a few times over.
+QByteArray MutatedFile(std::mt19937& random) {
+    QByteArray bytes;
+    for (int line = 0; line < 4; ++line) {
+        bytes += RandomNumberLine(random) + "\r\n";
+    }
+    const QByteArray names[] = {"999", "\xC4\xE4\xC3\xFB", "12", "ann", "", "\x81\x30\x81\x30"};
+    for (int line = 0; line < 6; ++line) {
+        bytes += names[std::uniform_int_distribution<int>(0, 5)(random)] + "\r\n";
+    }
+    const int mutations = std::uniform_int_distribution<int>(0, 4)(random);
+    for (int i = 0; i < mutations && !bytes.isEmpty(); ++i) {
+        const int at = std::uniform_int_distribution<int>(0, bytes.size() - 1)(random);
+        switch (std::uniform_int_distribution<int>(0, 4)(random)) {
+        case 0:
+            bytes[at] = RecordsByte(random);
+            break;
+        case 1:
+            bytes.insert(at, RecordsByte(random));
+            break;
+        case 2:
+            bytes.remove(at, std::uniform_int_distribution<int>(1, 6)(random));
+            break;
+        case 3:
+            bytes.truncate(at);
+            break;
+        default:
+            bytes.insert(at, bytes.mid(at, std::uniform_int_distribution<int>(1, 12)(random)));
+        }
+    }
+    return bytes;
+}
+
+std::string Hex(const QByteArray& bytes) {
+    return bytes.toHex(' ').toStdString();
+}
+
+// Whatever a damaged disk or a hand edit leaves in the file, start-up gets a sound game, and
+// saving that game and reading it again gives back the same values.
+TEST(RecordsProperty, AnyFileStartsSoundAndReadsBackWhatIsWritten) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("result.sav");
+    std::mt19937 random(20240611);
+    for (int i = 0; i < 10000; ++i) {
+        const QByteArray bytes = i % 2 == 0 ? RandomBytes(random) : MutatedFile(random);
+        SCOPED_TRACE("case " + std::to_string(i) + ": " + Hex(bytes));
+        const RecordsRead read = ReadRecordsFrom(bytes);
+        ASSERT_LE(read.tableCaptions.size(), 6u);
+        const StartUpState state = StartUpFrom(read);
+        ASSERT_EQ(StartUpFault(state), "");
+        const QByteArray written = RecordsBytes(ToWrite(state));
+        ASSERT_EQ(RoundTripFault(state, ReadRecordsFrom(written)), "");
+        // Through the real file now and then: the file reader is the bytes reader.
+        if (i % 100 == 0) {
+            ASSERT_TRUE(WriteRecords(path, ToWrite(state)));
+            ASSERT_EQ(RoundTripFault(state, ReadRecords(path)), "");
+        }
+    }
+}
+
+// The bytes reader on bytes cut off before the file's end reads what the whole file gives,
+// up to the cut: never a partial last line.
+TEST(RecordsProperty, CutOffBytesReadAPrefixOfTheWholeFile) {
+    const QByteArray file =
+        RecordsBytes({3, 20, 12, 40, {"17", u"张三"_s, "999", u"匿名"_s, "205", u"无名菜鸟"_s}});
+    const RecordsRead whole = ReadRecordsFrom(file);
+    for (qsizetype cut = 0; cut <= file.size(); ++cut) {
+        SCOPED_TRACE(cut);
+        const RecordsRead part = ReadRecordsFrom(file.first(cut), cut == file.size());
+        const std::optional<std::int16_t> partNumbers[] = {part.level, part.fieldWidth,
+                                                           part.fieldHeight, part.mineTotal};
+        const std::optional<std::int16_t> wholeNumbers[] = {whole.level, whole.fieldWidth,
+                                                            whole.fieldHeight, whole.mineTotal};
+        for (int n = 0; n < 4; ++n) {
+            if (partNumbers[n]) {
+                EXPECT_EQ(partNumbers[n], wholeNumbers[n]);
+            }
+        }
+        ASSERT_LE(part.tableCaptions.size(), whole.tableCaptions.size());
+        EXPECT_TRUE(std::equal(part.tableCaptions.begin(), part.tableCaptions.end(),
+                               whole.tableCaptions.begin()));
+    }
+}
+
+// The sanitising of start-up on the values the game itself never writes.
+TEST(RecordsProperty, StartUpMendsUnsoundValues) {
+    struct Case {
+        const char* name;
+        RecordsRead read;
+        int level;
+        game::FieldSize field;
+    };
+    const Case cases[] = {
+        {"nothing read", {}, 1, {16, 16, 35}},
+        {"level below 0", {-5, 30, 30, 100, {}}, 1, {16, 16, 35}},
+        {"level above 3 keeps its size", {7, 20, 12, 40, {}}, 3, {20, 12, 40}},
+        {"custom, sizes out of range", {3, 31, -4, 900, {}}, 3, {30, 8, 80}},
+        {"custom, as many mines as cells", {3, 5, 5, 25, {}}, 3, {8, 8, 21}},
+        {"custom, one row", {3, 30, 1, 29, {}}, 3, {30, 1, 29}},
+        {"custom without a size", {3, {}, {}, {}, {}}, 3, {8, 8, 8}},
+        {"preset ignores the size", {0, 30, 30, 899, {}}, 0, {8, 8, 8}},
+    };
+    for (const Case& c : cases) {
+        const StartUpState state = StartUpFrom(c.read);
+        EXPECT_EQ(state.level, c.level) << c.name;
+        EXPECT_EQ(state.field, c.field) << c.name;
+        EXPECT_EQ(StartUpFault(state), "") << c.name;
+    }
+}
+
+} // namespace
+} // namespace torvane::store
