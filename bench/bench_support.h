@@ -1,10 +1,12 @@
 #pragma once
 
+#include "game/game.h"
 #include "game/game_port.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdint>
 #include <random>
+#include <vector>
 
 namespace torvane::bench {
 
@@ -53,5 +55,8 @@ struct Point {
 constexpr Point CellCentre(int x, int y) {
     return {static_cast<float>((y % 2 == 0 ? 9 : 0) + 18 * x + 9), static_cast<float>(17 * y + 11)};
 }
+
+// The middles of the numbered cells of the game laid last: the common press.
+std::vector<Point> NumberedCells(const game::GameState& game);
 
 } // namespace torvane::bench

@@ -55,14 +55,7 @@ void PressNumberedCell(benchmark::State& state) {
         if (next == numbered.size()) {
             state.PauseTiming();
             game.NewGame();
-            numbered.clear();
-            for (int y = 0; y < 30; ++y) {
-                for (int x = 0; x < 30; ++x) {
-                    if (game.mineMap[x][y] >= 1 && game.mineMap[x][y] <= 6) {
-                        numbered.push_back(CellCentre(x, y));
-                    }
-                }
-            }
+            numbered = NumberedCells(game);
             next = 0;
             state.ResumeTiming();
         }
