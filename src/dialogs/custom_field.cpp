@@ -27,11 +27,7 @@ std::int16_t WholeNumber(const QString& text) {
     }
     const double bounded = std::clamp(value, double{std::numeric_limits<std::int16_t>::min()},
                                       double{std::numeric_limits<std::int16_t>::max()});
-    double rounded = std::round(bounded);
-    if (std::abs(bounded - std::trunc(bounded)) == 0.5) {
-        rounded = 2.0 * std::round(bounded / 2.0);
-    }
-    return static_cast<std::int16_t>(rounded);
+    return static_cast<std::int16_t>(std::nearbyint(bounded)); // halves to the even neighbour
 }
 
 game::FieldSize WholeNumbers(const std::array<QString, 3>& texts) {

@@ -137,10 +137,8 @@ std::optional<std::int16_t> ToInt16(QStringView text) {
         return std::nullopt;
     }
     const double value = Parse(trimmed);
-    double rounded = std::round(value);
-    if (std::abs(value - std::trunc(value)) == 0.5) {
-        rounded = 2.0 * std::round(value / 2.0); // a half goes to the even neighbour
-    }
+    // The default rounding mode sends a half to the even neighbour.
+    const double rounded = std::nearbyint(value);
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
         return std::nullopt;
     }
