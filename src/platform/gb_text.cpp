@@ -6,11 +6,11 @@
 namespace torvane::platform {
 
 namespace {
-constexpr const char* kCodec = "GB18030";
+constexpr const char* codecName = "GB18030";
 } // namespace
 
 std::optional<QByteArray> EncodeGbLine(QStringView text) {
-    QStringEncoder encoder(kCodec);
+    QStringEncoder encoder(codecName);
     if (!encoder.isValid()) {
         return std::nullopt;
     }
@@ -22,7 +22,7 @@ std::optional<QByteArray> EncodeGbLine(QStringView text) {
 std::optional<std::vector<QString>> DecodeGbLines(QByteArrayView bytes, bool complete) {
     // Stateless: a character cut off at the end of a line is dropped instead of swallowing the
     // first byte of the next line.
-    QStringDecoder decoder(kCodec, QStringConverter::Flag::Stateless);
+    QStringDecoder decoder(codecName, QStringConverter::Flag::Stateless);
     if (!decoder.isValid()) {
         return std::nullopt;
     }

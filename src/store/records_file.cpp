@@ -12,8 +12,8 @@ namespace {
 
 // A sound file is under 200 bytes; a damaged or foreign one must not be read whole. A line
 // that runs past this cap counts as unreadable.
-constexpr qint64 kMaxBytes = 64 * 1024;
-constexpr std::size_t kCaptionCount = 6;
+constexpr qint64 maxBytes = 64 * 1024;
+constexpr std::size_t captionCount = 6;
 
 // A sign column (blank or minus), the digits, one blank: " 16 ", "-3 ".
 QString NumberLine(std::int16_t value) {
@@ -52,15 +52,15 @@ RecordsRead ReadRecords(const QString& path) {
         return {};
     }
     // One byte past the cap is enough to tell a file that runs past it.
-    const QByteArray bytes = file.read(kMaxBytes + 1);
+    const QByteArray bytes = file.read(maxBytes + 1);
     return ReadRecordsFrom(bytes, file.error() == QFileDevice::NoError);
 }
 
 RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete) {
     RecordsRead read;
     // Past the cap, or after a read error, the last line seen may be only part of a line.
-    if (bytes.size() > kMaxBytes) {
-        bytes = bytes.first(kMaxBytes);
+    if (bytes.size() > maxBytes) {
+        bytes = bytes.first(maxBytes);
         complete = false;
     }
     const std::optional<std::vector<QString>> lines = platform::DecodeGbLines(bytes, complete);
@@ -78,7 +78,7 @@ RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete) {
             return read;
         }
     }
-    while (next < lines->size() && read.tableCaptions.size() < kCaptionCount) {
+    while (next < lines->size() && read.tableCaptions.size() < captionCount) {
         read.tableCaptions.push_back((*lines)[next++]);
     }
     return read;

@@ -1,7 +1,6 @@
 #include "store/session.h"
 
 #include "platform/text_number.h"
-#include "platform/uniform_random.h"
 #include "store/records_file.h"
 #include "view/main_window.h"
 
@@ -20,8 +19,7 @@ Session::Session(view::MainWindow& window, QString recordsPath)
 }
 
 void Session::Form_Load() {
-    window_.SetRandomSource(
-        [generator = platform::UniformRandom::FromClock()]() mutable { return generator.Next(); });
+    // The window drew its generator's seed from the clock when it was made, moments ago.
     game::Game& game = window_.Game();
     game.level = 1;
     game.showMinesLeft = true;
