@@ -17,11 +17,12 @@ void Steady(benchmark::internal::Benchmark* b) {
         });
 }
 
-std::vector<Point> NumberedCells(const game::GameState& game) {
+std::vector<Point> NumberedCells(const game::Game& game) {
     std::vector<Point> numbered;
-    for (int y = 0; y < game.fieldHeight; ++y) {
-        for (int x = 0; x < game.fieldWidth; ++x) {
-            if (game.mineMap[x][y] >= 1 && game.mineMap[x][y] <= 6) {
+    for (int y = 0; y < game.fieldHeight(); ++y) {
+        for (int x = 0; x < game.fieldWidth(); ++x) {
+            const int value = game.mineMap()[x][y];
+            if (value >= 1 && value <= 6) {
                 numbered.push_back(CellCentre(x, y));
             }
         }

@@ -29,20 +29,15 @@ class NullPort : public game::GamePort {
   public:
     void PaintTile(int, int, game::TileIndex) override {}
     void RefreshField() override {}
-    void SetCounterColour(game::Colour) override {}
-    void SetCounterCaption(const std::string&) override {}
-    void SetFaceColour(game::Colour) override {}
-    void SetFaceCaption(const std::string&) override {}
-    bool ClockRunning() const override { return clockRunning_; }
-    std::string ClockCaption() const override { return "0"; }
-    void StartClock() override { clockRunning_ = true; }
-    void StopClock() override { clockRunning_ = false; }
-    void SetClockCaption(const std::string&) override {}
-    void RecordStep(std::int16_t, const std::string&) override {}
+    void ShowCounter(std::int16_t, bool) override {}
+    void ShowFace(game::Face) override {}
+    void StartClock() override {}
+    void StopClock() override {}
+    void ShowClock(int) override {}
+    void RecordStep(std::int16_t, int) override {}
     float NextRandom() override { return draws_(); }
 
   private:
-    bool clockRunning_ = false;
     SeededDraws draws_;
 };
 
@@ -57,6 +52,6 @@ constexpr Point CellCentre(int x, int y) {
 }
 
 // The middles of the numbered cells of the game laid last: the common press.
-std::vector<Point> NumberedCells(const game::GameState& game);
+std::vector<Point> NumberedCells(const game::Game& game);
 
 } // namespace torvane::bench

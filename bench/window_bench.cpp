@@ -2,9 +2,10 @@
 // on the offscreen platform, with the repaints a player would wait for.
 #include "bench_support.h"
 #include "game/game.h"
-#include "view/field_picture.h"
+#include "view/field_view.h"
 #include "view/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <vector>
@@ -13,28 +14,27 @@ namespace torvane::bench {
 namespace {
 
 using game::Game;
-using view::FieldPicture;
+using view::FieldView;
 using view::MainWindow;
 
-// Draws into a real field picture, which is never shown.
+// Draws into a real field view, which is never shown.
 class PicturePort : public NullPort {
   public:
-    explicit PicturePort(FieldPicture& picture) : picture_(picture) {}
+    explicit PicturePort(FieldView& picture) : picture_(picture) {}
     void PaintTile(int x, int y, game::TileIndex t) override { picture_.DrawTile(x, y, t); }
     void RefreshField() override { picture_.Refresh(); }
 
   private:
-    FieldPicture& picture_;
+    FieldView& picture_;
 };
 
+// The field's first game is laid here, outside the timing.
 struct DrawnGame {
     DrawnGame(std::int16_t columns, std::int16_t rows, std::int16_t mines) {
         picture.SetFieldSize(columns, rows);
-        game.fieldWidth = columns;
-        game.fieldHeight = rows;
-        game.mineTotal = mines;
+        game.StartLevel(game::Custom, {columns, rows, mines});
     }
-    FieldPicture picture;
+    FieldView picture;
     PicturePort port{picture};
     Game game{port};
 };
@@ -64,30 +64,35 @@ BENCHMARK(FloodWholeField_Image)->Apply(Steady);
 struct ShownWindow {
     ShownWindow(std::int16_t columns, std::int16_t rows, std::int16_t mines) {
         window.SetRandomSource(SeededDraws());
-        window.FormCustom().SetTexts(
-            {QString::number(columns), QString::number(rows), QString::number(mines)});
-        window.menuLevel_Click(3);
+        window.restoreLevel(game::Custom, {columns, rows, mines});
         window.show();
         Settle();
+        field = window.findChild<FieldView*>(QStringLiteral("Picture2"));
+        newGame = window.findChild<QAction*>(QStringLiteral("menuNew"));
     }
     // Everything a press or a menu item left for the event loop: label and window repaints.
     static void Settle() { QApplication::processEvents(); }
 
     void Press(Qt::MouseButton button, Point at) {
-        const QPointF local(at.x + FieldPicture::border, at.y + FieldPicture::border);
-        QMouseEvent event(QEvent::MouseButtonPress, local, window.Picture2().mapToGlobal(local),
-                          button, button, Qt::NoModifier);
-        QApplication::sendEvent(&window.Picture2(), &event);
+        const QPointF local(at.x + FieldView::border, at.y + FieldView::border);
+        QMouseEvent event(QEvent::MouseButtonPress, local, field->mapToGlobal(local), button,
+                          button, Qt::NoModifier);
+        QApplication::sendEvent(field, &event);
+    }
+    void NewGame() {
+        newGame->trigger();
+        Settle();
     }
 
     MainWindow window;
+    FieldView* field = nullptr;
+    QAction* newGame = nullptr;
 };
 
 void NewGame30x30_Window(benchmark::State& state) {
     ShownWindow shown(30, 30, 300);
     for (auto _ : state) {
-        shown.window.menuNew_Click();
-        ShownWindow::Settle();
+        shown.NewGame();
     }
 }
 BENCHMARK(NewGame30x30_Window)->Apply(Steady);
@@ -97,12 +102,11 @@ void FloodWholeField_Window(benchmark::State& state) {
     const Point at = CellCentre(0, 0);
     for (auto _ : state) {
         state.PauseTiming();
-        shown.window.menuNew_Click();
-        ShownWindow::Settle();
+        shown.NewGame();
         state.ResumeTiming();
         shown.Press(Qt::LeftButton, at);
         ShownWindow::Settle();
-        if (shown.window.Game().cellsToOpen != 0 || shown.window.Game().gameOn) {
+        if (shown.window.game().cellsToOpen() != 0 || shown.window.game().gameOn()) {
             state.SkipWithError("the field was not cleared");
         }
     }
@@ -112,14 +116,13 @@ BENCHMARK(FloodWholeField_Window)->Apply(Steady);
 // The common press: one numbered cell opens, the field and the counter repaint.
 void PressNumberedCell_Window(benchmark::State& state) {
     ShownWindow shown(30, 30, 300);
-    const Game& game = shown.window.Game();
+    const Game& game = shown.window.game();
     std::vector<Point> numbered;
     std::size_t next = 0;
     for (auto _ : state) {
         if (next == numbered.size()) {
             state.PauseTiming();
-            shown.window.menuNew_Click();
-            ShownWindow::Settle();
+            shown.NewGame();
             numbered = NumberedCells(game);
             next = 0;
             state.ResumeTiming();
@@ -127,7 +130,7 @@ void PressNumberedCell_Window(benchmark::State& state) {
         shown.Press(Qt::LeftButton, numbered[next++]);
         ShownWindow::Settle();
     }
-    if (!game.gameOn) {
+    if (!game.gameOn()) {
         state.SkipWithError("a numbered cell ended the game");
     }
 }
@@ -150,10 +153,10 @@ void SelectExpertLevel_Window(benchmark::State& state) {
     ShownWindow shown(16, 16, 35);
     for (auto _ : state) {
         state.PauseTiming();
-        shown.window.menuLevel_Click(1);
+        shown.window.selectLevel(game::Intermediate);
         ShownWindow::Settle();
         state.ResumeTiming();
-        shown.window.menuLevel_Click(2);
+        shown.window.selectLevel(game::Expert);
         ShownWindow::Settle();
     }
 }

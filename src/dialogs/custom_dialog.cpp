@@ -19,72 +19,67 @@ const char16_t* const captions[3] = {u"宽度：", u"高度：", u"雷数："};
 
 } // namespace
 
-CustomDialog::CustomDialog(QWidget* parent) : QDialog(parent) {
+CustomDialog::CustomDialog(CustomSizeTexts& texts, QWidget* parent)
+    : QDialog(parent), texts_(texts) {
     SetUpDialogForm(*this, "formCustom", QStringLiteral("自定义难度"), 2865, 1230);
 
     for (int i = 0; i < 3; ++i) {
         QLabel* label = new QLabel(QString::fromUtf16(captions[i]), this);
         label->setObjectName(IndexedName("Label1", i));
         label->setGeometry(TwipsRect(120, labelTops[i], 615, 255));
-        label1[i] = label;
 
         QLineEdit* box = new QLineEdit(this);
         box->setObjectName(IndexedName("Text1", i));
         box->setGeometry(TwipsRect(930, boxTops[i], 705, 285));
         // The boxes store the size between uses: never cut a text short.
         box->setMaxLength(std::numeric_limits<int>::max());
-        text1[i] = box;
+        boxes_[i] = box;
     }
 
-    command1 = new QPushButton(QStringLiteral("确定"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(TwipsRect(1920, 180, 825, 315));
-    command1->setDefault(true);
-    command2 = new QPushButton(QStringLiteral("取消"), this);
-    command2->setObjectName(QStringLiteral("Command2"));
-    command2->setGeometry(TwipsRect(1920, 810, 825, 315));
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setGeometry(TwipsRect(1920, 180, 825, 315));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    cancel->setObjectName(QStringLiteral("Command2"));
+    cancel->setGeometry(TwipsRect(1920, 810, 825, 315));
 
-    setTabOrder(text1[0], text1[1]);
-    setTabOrder(text1[1], text1[2]);
-    setTabOrder(text1[2], command1);
-    setTabOrder(command1, command2);
-    text1[0]->setFocus();
+    setTabOrder(boxes_[0], boxes_[1]);
+    setTabOrder(boxes_[1], boxes_[2]);
+    setTabOrder(boxes_[2], ok);
+    setTabOrder(ok, cancel);
+    boxes_[0]->setFocus();
 
-    connect(command1, &QPushButton::clicked, this, &CustomDialog::Command1_Click);
-    connect(command2, &QPushButton::clicked, this, &CustomDialog::Command2_Click);
+    connect(ok, &QPushButton::clicked, this, &CustomDialog::onOkClicked);
+    connect(cancel, &QPushButton::clicked, this, &CustomDialog::onCancelClicked);
+    LoadTexts();
 }
 
-QLineEdit* CustomDialog::Text1(int i) const {
-    return text1.at(static_cast<std::size_t>(i));
-}
-
-QLabel* CustomDialog::Label1(int i) const {
-    return label1.at(static_cast<std::size_t>(i));
-}
-
-std::array<QString, 3> CustomDialog::Texts() const {
-    return {text1[0]->text(), text1[1]->text(), text1[2]->text()};
-}
-
-void CustomDialog::SetTexts(const std::array<QString, 3>& texts) {
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (text1[i]->text() != texts[i]) {
-            text1[i]->setText(texts[i]);
+void CustomDialog::LoadTexts() {
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        if (boxes_[i]->text() != texts_[i]) {
+            boxes_[i]->setText(texts_[i]);
         }
     }
 }
 
-void CustomDialog::Command1_Click() {
-    SetTexts(CorrectCustomTexts(Texts()));
+CustomSizeTexts CustomDialog::TypedTexts() const {
+    return {boxes_[0]->text(), boxes_[1]->text(), boxes_[2]->text()};
+}
+
+void CustomDialog::onOkClicked() {
+    texts_ = CorrectCustomTexts(TypedTexts());
+    LoadTexts();
     hide();
 }
 
-void CustomDialog::Command2_Click() {
+void CustomDialog::onCancelClicked() {
+    texts_ = TypedTexts();
     hide();
 }
 
 void CustomDialog::reject() {
-    Command2_Click();
+    onCancelClicked();
 }
 
 } // namespace torvane::dialogs

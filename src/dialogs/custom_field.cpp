@@ -30,13 +30,18 @@ std::int16_t WholeNumber(const QString& text) {
     return static_cast<std::int16_t>(std::nearbyint(bounded)); // halves to the even neighbour
 }
 
-game::FieldSize WholeNumbers(const std::array<QString, 3>& texts) {
+game::FieldSize WholeNumbers(const CustomSizeTexts& texts) {
     return {WholeNumber(texts[0]), WholeNumber(texts[1]), WholeNumber(texts[2])};
 }
 
 } // namespace
 
-std::array<QString, 3> CorrectCustomTexts(std::array<QString, 3> texts) {
+CustomSizeTexts TextsOf(game::FieldSize size) {
+    return {platform::DecimalText(size.columns), platform::DecimalText(size.rows),
+            platform::DecimalText(size.mines)};
+}
+
+CustomSizeTexts CorrectCustomTexts(CustomSizeTexts texts) {
     const auto value = [&texts](int i) { return platform::NumericValue(texts[i]); };
     for (int side = 0; side < 2; ++side) {
         if (value(side) < fewest) {
@@ -57,7 +62,7 @@ std::array<QString, 3> CorrectCustomTexts(std::array<QString, 3> texts) {
     return texts;
 }
 
-game::FieldSize CustomFieldFromTexts(const std::array<QString, 3>& texts) {
+game::FieldSize CustomFieldFromTexts(const CustomSizeTexts& texts) {
     const game::FieldSize typed = WholeNumbers(texts);
     if (game::IsPlayable(typed)) {
         return typed;
@@ -66,6 +71,14 @@ game::FieldSize CustomFieldFromTexts(const std::array<QString, 3>& texts) {
     const game::FieldSize corrected = WholeNumbers(CorrectCustomTexts(texts));
     assert(game::IsPlayable(corrected));
     return corrected;
+}
+
+} // namespace torvane::dialogs
+
+namespace torvane::dialogs {
+
+game::FieldSize FieldOfLevel(std::int16_t level, const CustomSizeTexts& customTexts) {
+    return game::KeepsRecords(level) ? game::PresetField(level) : CustomFieldFromTexts(customTexts);
 }
 
 } // namespace torvane::dialogs

@@ -11,7 +11,7 @@ namespace torvane::dialogs {
 void SetUpDialogForm(QDialog& dialog, const char* objectName, const QString& caption,
                      int widthTwips, int heightTwips);
 
-// Object name of one element of a control array: "Text1_0" stands for Text1(0).
+// Object name of one of a row of like controls: the name, an underscore, the index ("Text1_0").
 QString IndexedName(const char* name, int index);
 
 } // namespace torvane::dialogs

@@ -14,8 +14,9 @@ class ModalRunner {
     virtual ~ModalRunner() = default;
     // Returns when the dialog is hidden.
     virtual void ShowModal(QDialog& dialog) = 0;
-    // The answer typed, or "" when the player cancels.
-    virtual QString AskName(const QString& prompt, const QString& title, const QString& preset) = 0;
+    // The answer typed, at most maxLength UTF-16 units, or "" when the player cancels.
+    virtual QString AskName(const QString& prompt, const QString& title, const QString& preset,
+                            int maxLength) = 0;
 };
 
 class WidgetModalRunner : public ModalRunner {
@@ -24,7 +25,8 @@ class WidgetModalRunner : public ModalRunner {
     explicit WidgetModalRunner(QWidget* promptParent = nullptr) : promptParent(promptParent) {}
 
     void ShowModal(QDialog& dialog) override;
-    QString AskName(const QString& prompt, const QString& title, const QString& preset) override;
+    QString AskName(const QString& prompt, const QString& title, const QString& preset,
+                    int maxLength) override;
 
   private:
     QWidget* promptParent;

@@ -1,34 +1,32 @@
 #include "dialogs/record_step.h"
 
 #include "dialogs/modal_seam.h"
-#include "dialogs/scores_dialog.h"
+#include "game/playable_field.h"
 #include "platform/text_number.h"
-
-#include <QLabel>
+#include "store/best_times.h"
 
 namespace torvane::dialogs {
 
-void RecordStep(std::int16_t level, const QString& clockCaption, ScoresDialog& scores,
-                ModalRunner& modal) {
-    // The custom level keeps no table; a negative level has no row either.
-    if (level < 0 || level >= 3) {
-        return;
+bool RecordStep(std::int16_t level, int seconds, store::BestTimes& bestTimes, ModalRunner& modal,
+                const std::function<void()>& showTable) {
+    if (!game::KeepsRecords(level)) {
+        return false;
     }
-    QLabel* const timeLabel = scores.Label1(2 * level);
-    QLabel* const nameLabel = scores.Label1(2 * level + 1);
-    const double best = platform::NumericValue(timeLabel->text());
-    const double now = platform::NumericValue(clockCaption);
-    if (!(best > now)) {
-        return;
+    const double best = platform::NumericValue(bestTimes.time(level));
+    if (!(best > seconds)) {
+        return false;
     }
-    // The time goes in first, so a cancelled prompt still keeps it.
-    timeLabel->setText(clockCaption);
-    nameLabel->setText(modal.AskName(QStringLiteral("恭喜，请输入您的大名："),
-                                     QStringLiteral("继续努力"), QStringLiteral("无名菜鸟")));
-    if (nameLabel->text().isEmpty()) {
-        nameLabel->setText(QStringLiteral("无名菜鸟"));
-    }
-    modal.ShowModal(scores);
+    static const QString noName = QStringLiteral("无名菜鸟");
+    // The time goes in first, so a cancelled prompt still keeps it; until a name comes, it is
+    // nobody's, not the old holder's.
+    bestTimes.setTime(level, platform::DecimalText(seconds));
+    bestTimes.setName(level, noName);
+    const QString name =
+        modal.AskName(QStringLiteral("恭喜，请输入您的大名："), QStringLiteral("继续努力"), noName,
+                      static_cast<int>(store::BestTimes::maxCaptionLength));
+    bestTimes.setName(level, name.isEmpty() ? noName : name);
+    showTable();
+    return true;
 }
 
 } // namespace torvane::dialogs

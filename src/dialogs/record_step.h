@@ -2,15 +2,20 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
+
+namespace torvane::store {
+class BestTimes;
+}
 
 namespace torvane::dialogs {
 
 class ModalRunner;
-class ScoresDialog;
 
-// The end of a won game: a strictly shorter time at a preset level replaces that level's
-// best time, asks for the player's name and shows the table. Other levels change nothing.
-void RecordStep(std::int16_t level, const QString& clockCaption, ScoresDialog& scores,
-                ModalRunner& modal);
+// The end of a won game at a level that keeps records: a strictly shorter time than the
+// level's best replaces it, asks for the player's name, then shows the table. True when the
+// table changed.
+bool RecordStep(std::int16_t level, int seconds, store::BestTimes& bestTimes, ModalRunner& modal,
+                const std::function<void()>& showTable);
 
 } // namespace torvane::dialogs

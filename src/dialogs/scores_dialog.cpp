@@ -29,47 +29,41 @@ QLabel* MakeLabel(const QString& caption, const QString& name, const QRect& rect
 
 } // namespace
 
-ScoresDialog::ScoresDialog(QWidget* parent) : QDialog(parent) {
+ScoresDialog::ScoresDialog(const store::BestTimes& bestTimes, QWidget* parent)
+    : QDialog(parent), bestTimes_(bestTimes) {
     SetUpDialogForm(*this, "formScores", QStringLiteral("成绩榜"), 4560, 2055);
 
-    frame1 = new QGroupBox(QStringLiteral("排名："), this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
-    frame1->setGeometry(TwipsRect(120, 120, 4335, 1455));
+    auto* frame = new QGroupBox(QStringLiteral("排名："), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(TwipsRect(120, 120, 4335, 1455));
 
-    for (int level = 0; level < 3; ++level) {
+    for (int level = 0; level < store::BestTimes::levelCount; ++level) {
         const int top = RowTop(level);
-        label2[level] =
-            MakeLabel(QString::fromUtf16(rowCaptions[level]), IndexedName("Label2", level),
-                      TwipsRect(240, top, 1095, 255), frame1);
-        label1[2 * level] = MakeLabel(QStringLiteral("999"), IndexedName("Label1", 2 * level),
-                                      TwipsRect(1560, top, 735, 255), frame1);
-        label1[2 * level + 1] =
-            MakeLabel(QStringLiteral("匿名"), IndexedName("Label1", 2 * level + 1),
-                      TwipsRect(2640, top, 1215, 255), frame1);
+        MakeLabel(QString::fromUtf16(rowCaptions[level]), IndexedName("Label2", level),
+                  TwipsRect(240, top, 1095, 255), frame);
+        captions_[2 * level] =
+            MakeLabel({}, IndexedName("Label1", 2 * level), TwipsRect(1560, top, 735, 255), frame);
+        captions_[2 * level + 1] = MakeLabel({}, IndexedName("Label1", 2 * level + 1),
+                                             TwipsRect(2640, top, 1215, 255), frame);
     }
 
-    command1 = new QPushButton(QStringLiteral("确定"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    command1->setGeometry(TwipsRect(3480, 1680, 975, 295));
-    command1->setDefault(true);
-    command1->setFocus();
-    connect(command1, &QPushButton::clicked, this, &ScoresDialog::Command1_Click);
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setGeometry(TwipsRect(3480, 1680, 975, 295));
+    ok->setDefault(true);
+    ok->setFocus();
+    connect(ok, &QPushButton::clicked, this, &QDialog::hide);
+    LoadTable();
 }
 
-QLabel* ScoresDialog::Label1(int i) const {
-    return label1.at(static_cast<std::size_t>(i));
-}
-
-QLabel* ScoresDialog::Label2(int level) const {
-    return label2.at(static_cast<std::size_t>(level));
-}
-
-void ScoresDialog::Command1_Click() {
-    hide();
+void ScoresDialog::LoadTable() {
+    for (int i = 0; i < store::BestTimes::captionCount; ++i) {
+        captions_[static_cast<std::size_t>(i)]->setText(bestTimes_.caption(i));
+    }
 }
 
 void ScoresDialog::reject() {
-    Command1_Click();
+    hide();
 }
 
 } // namespace torvane::dialogs

@@ -1,11 +1,7 @@
 #include "game/game.h"
 
-#include "game/playable_field.h"
-
 #include <algorithm>
-#include <cassert>
 #include <cmath>
-#include <string>
 
 namespace torvane::game {
 
@@ -24,65 +20,76 @@ std::int16_t Draw(float r, std::int16_t side) {
 } // namespace
 
 void Game::DrawCell(std::int16_t x, std::int16_t y, TileIndex t) {
-    cellView[x][y] = t;
+    cellView_[x][y] = t;
     port_.PaintTile(x, y, t);
 }
 
-void Game::NewGame() {
-    assert(IsPlayable(fieldWidth, fieldHeight, mineTotal));
-    port_.StopClock();
+bool Game::StartLevel(std::int16_t level, FieldSize size) {
+    if (!IsPlayable(size)) {
+        return false;
+    }
+    level_ = level;
+    fieldWidth_ = size.columns;
+    fieldHeight_ = size.rows;
+    mineTotal_ = size.mines;
+    NewGame();
+    return true;
+}
 
-    const std::int16_t rows = fieldHeight;
-    const std::int16_t columns = fieldWidth;
+void Game::NewGame() {
+    StopClock();
+
+    const std::int16_t rows = fieldHeight_;
+    const std::int16_t columns = fieldWidth_;
     for (std::int16_t y = 0; y < rows; ++y) {
         for (std::int16_t x = 0; x < columns; ++x) {
             DrawCell(x, y, tile::covered);
-            mineMap[x][y] = 0;
+            mineMap_[x][y] = 0;
         }
     }
     port_.RefreshField();
 
-    for (int mine = 1; mine <= mineTotal; ++mine) {
+    for (int mine = 1; mine <= mineTotal_; ++mine) {
         std::int16_t x = 0;
         std::int16_t y = 0;
         do {
-            x = Draw(port_.NextRandom(), fieldWidth);
-            y = Draw(port_.NextRandom(), fieldHeight);
-        } while (mineMap[x][y] == mineValue);
-        mineMap[x][y] = mineValue;
+            x = Draw(port_.NextRandom(), fieldWidth_);
+            y = Draw(port_.NextRandom(), fieldHeight_);
+        } while (mineMap_[x][y] == mineValue);
+        mineMap_[x][y] = mineValue;
         for (const Cell n : Neighbours({x, y})) {
             AddHint(n.x, n.y);
         }
     }
 
-    minesLeft = mineTotal;
-    cellsToOpen = static_cast<std::int16_t>(fieldWidth * fieldHeight - mineTotal);
+    minesLeft_ = mineTotal_;
+    cellsToOpen_ = static_cast<std::int16_t>(fieldWidth_ * fieldHeight_ - mineTotal_);
     ShowCounter();
-    port_.SetFaceColour(colour::lightGrey);
-    port_.SetFaceCaption("K");
-    port_.SetClockCaption("0");
-    gameOn = true;
+    SetFace(Face::Playing);
+    clock_.seconds = 0;
+    port_.ShowClock(0);
+    gameOn_ = true;
 }
 
 void Game::AddHint(std::int16_t x, std::int16_t y) {
-    if (!InField(x, y) || mineMap[x][y] == mineValue) {
+    if (!InField(x, y) || mineMap_[x][y] == mineValue) {
         return;
     }
-    ++mineMap[x][y];
+    ++mineMap_[x][y];
 }
 
 bool Game::OpenOne(std::int16_t x, std::int16_t y) {
-    if (!InField(x, y) || cellView[x][y] != tile::covered) {
+    if (!InField(x, y) || cellView_[x][y] != tile::covered) {
         return false;
     }
-    const std::int16_t value = mineMap[x][y];
+    const std::int16_t value = mineMap_[x][y];
     if (value == 0) {
-        --cellsToOpen;
+        --cellsToOpen_;
         DrawCell(x, y, tile::open);
         return true;
     }
     if (value >= 1 && value <= 6) {
-        --cellsToOpen;
+        --cellsToOpen_;
         DrawCell(x, y, value);
     } else if (value == mineValue) {
         GameLost();
@@ -113,82 +120,98 @@ void Game::OpenCell(std::int16_t x, std::int16_t y) {
 }
 
 void Game::GameLost() {
-    port_.StopClock();
-    for (std::int16_t y = 0; y < fieldHeight; ++y) {
-        for (std::int16_t x = 0; x < fieldWidth; ++x) {
-            if (mineMap[x][y] == mineValue && cellView[x][y] != tile::flag) {
+    StopClock();
+    for (std::int16_t y = 0; y < fieldHeight_; ++y) {
+        for (std::int16_t x = 0; x < fieldWidth_; ++x) {
+            if (mineMap_[x][y] == mineValue && cellView_[x][y] != tile::flag) {
                 DrawCell(x, y, tile::mine);
             }
-            if (cellView[x][y] == tile::flag && mineMap[x][y] != mineValue) {
+            if (cellView_[x][y] == tile::flag && mineMap_[x][y] != mineValue) {
                 DrawCell(x, y, tile::wrongFlag);
             }
         }
     }
-    port_.SetFaceColour(colour::red);
-    port_.SetFaceCaption("L");
-    gameOn = false;
+    SetFace(Face::Lost);
+    gameOn_ = false;
 }
 
 void Game::GameWon() {
-    port_.StopClock();
-    for (std::int16_t y = 0; y < fieldHeight; ++y) {
-        for (std::int16_t x = 0; x < fieldWidth; ++x) {
-            if (cellView[x][y] == tile::covered && mineMap[x][y] == mineValue) {
+    StopClock();
+    for (std::int16_t y = 0; y < fieldHeight_; ++y) {
+        for (std::int16_t x = 0; x < fieldWidth_; ++x) {
+            if (cellView_[x][y] == tile::covered && mineMap_[x][y] == mineValue) {
                 DrawCell(x, y, tile::flag);
             }
         }
     }
     port_.RefreshField();
-    minesLeft = 0;
+    minesLeft_ = 0;
     ShowCounter();
-    port_.SetFaceColour(colour::green);
-    port_.SetFaceCaption("J");
-    gameOn = false;
-    if (level > 2) {
-        return;
+    SetFace(Face::Won);
+    gameOn_ = false;
+    if (KeepsRecords(level_)) {
+        port_.RecordStep(level_, clock_.seconds);
     }
-    port_.RecordStep(level, port_.ClockCaption());
 }
 
 void Game::ShowCounter() {
-    if (showMinesLeft) {
-        port_.SetCounterColour(colour::red);
-        port_.SetCounterCaption(std::to_string(minesLeft));
-    } else {
-        port_.SetCounterColour(colour::green);
-        port_.SetCounterCaption(std::to_string(cellsToOpen));
+    port_.ShowCounter(showMinesLeft_ ? minesLeft_ : cellsToOpen_, showMinesLeft_);
+}
+
+void Game::SetFace(Face face) {
+    face_ = face;
+    port_.ShowFace(face);
+}
+
+void Game::StopClock() {
+    clock_.running = false;
+    port_.StopClock();
+}
+
+void Game::ClockTick(double elapsedSeconds) {
+    if (!clock_.running) {
+        return;
     }
+    const double whole = std::floor(elapsedSeconds);
+    if (whole >= clockCap) {
+        StopClock();
+        clock_.seconds = clockCap;
+    } else {
+        clock_.seconds = whole > 0.0 ? static_cast<int>(whole) : 0; // NaN too
+    }
+    port_.ShowClock(clock_.seconds);
 }
 
 void Game::ToggleCounterMode() {
-    showMinesLeft = !showMinesLeft;
+    showMinesLeft_ = !showMinesLeft_;
     ShowCounter();
 }
 
 void Game::Press(std::int16_t button, float X, float Y) {
-    if (!gameOn) {
+    if (!gameOn_) {
         return;
     }
-    if (!port_.ClockRunning() && port_.ClockCaption() != "999") {
+    if (!clock_.running && !clock_.capped()) {
+        clock_.running = true;
         port_.StartClock();
     }
-    const auto cell = CellAt(X, Y, fieldWidth, fieldHeight);
+    const auto cell = CellAt(X, Y, fieldWidth_, fieldHeight_);
     if (!cell) {
         return;
     }
     const auto [x, y] = *cell;
     if (button == static_cast<std::int16_t>(MouseButton::Left)) {
         OpenCell(x, y);
-        if (cellsToOpen == 0) {
+        if (cellsToOpen_ == 0) {
             GameWon();
         }
     } else if (button == static_cast<std::int16_t>(MouseButton::Right)) {
-        if (cellView[x][y] == tile::covered) {
+        if (cellView_[x][y] == tile::covered) {
             DrawCell(x, y, tile::flag);
-            --minesLeft;
-        } else if (cellView[x][y] == tile::flag) {
+            --minesLeft_;
+        } else if (cellView_[x][y] == tile::flag) {
             DrawCell(x, y, tile::covered);
-            ++minesLeft;
+            ++minesLeft_;
         }
     }
     port_.RefreshField();

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "game/colour.h"
 #include "game/tile.h"
 
 #include <cstdint>
-#include <string>
 
 namespace torvane::game {
+
+// The face above the field: a game in play, won or lost.
+enum class Face { Playing, Won, Lost };
 
 // Everything the rules need of the window. The main window implements it; tests fake it.
 class GamePort {
@@ -17,21 +18,19 @@ class GamePort {
     virtual void PaintTile(int x, int y, TileIndex t) = 0;
     virtual void RefreshField() = 0;
 
-    virtual void SetCounterColour(Colour colour) = 0;
-    virtual void SetCounterCaption(const std::string& caption) = 0;
+    // The counter shows either the mines not yet flagged or the safe cells still covered.
+    virtual void ShowCounter(std::int16_t value, bool minesLeftMode) = 0;
+    virtual void ShowFace(Face face) = 0;
 
-    virtual void SetFaceColour(Colour colour) = 0;
-    virtual void SetFaceCaption(const std::string& caption) = 0;
-
-    virtual bool ClockRunning() const = 0;
-    virtual std::string ClockCaption() const = 0;
-    // Notes the start of the game's time and switches the clock's timer on.
+    // Starts measuring the game's time from now; the window then reports the elapsed
+    // seconds through Game::ClockTick until the clock stops.
     virtual void StartClock() = 0;
     virtual void StopClock() = 0;
-    virtual void SetClockCaption(const std::string& caption) = 0;
+    virtual void ShowClock(int seconds) = 0;
 
-    // After a won preset game: may record the time, ask for a name and show the table.
-    virtual void RecordStep(std::int16_t level, const std::string& clockCaption) = 0;
+    // After a won game at a level that keeps records: may record the time, ask for a name
+    // and show the table.
+    virtual void RecordStep(std::int16_t level, int seconds) = 0;
 
     // The next uniform number in [0, 1).
     virtual float NextRandom() = 0;

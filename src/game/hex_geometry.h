@@ -8,6 +8,16 @@ namespace torvane::game {
 
 inline constexpr int maxSide = 30;
 
+// The hex lattice in the field picture's pixels: cells 18 apart in a row, rows 17 apart,
+// even rows shifted half a cell; a cell's hit area starts 3 pixels below its tile's top.
+inline constexpr int cellPitch = 18;
+inline constexpr int rowPitch = 17;
+inline constexpr int evenRowShift = cellPitch / 2;
+inline constexpr int hitTop = 3;
+// Room the picture leaves beyond the last column and row for the tiles' overhang.
+inline constexpr int fieldExtraWidth = 10;
+inline constexpr int fieldExtraHeight = 8;
+
 struct Cell {
     std::int16_t x = 0;
     std::int16_t y = 0;
@@ -44,12 +54,12 @@ inline constexpr int tileHeight = 24;
 
 // Top-left pixel of a cell's tile in the field picture.
 constexpr PixelPoint TilePosition(Cell c) {
-    return {18 * c.x + (IsEvenRow(c.y) ? 9 : 0), 17 * c.y};
+    return {cellPitch * c.x + (IsEvenRow(c.y) ? evenRowShift : 0), rowPitch * c.y};
 }
 
 // Inner size of the field picture that holds a field of this many columns and rows.
 constexpr PixelPoint FieldPixelSize(int columns, int rows) {
-    return {18 * columns + 10, 17 * rows + 8};
+    return {cellPitch * columns + fieldExtraWidth, rowPitch * rows + fieldExtraHeight};
 }
 
 // The cell under a point of the field picture, in single precision as the field

@@ -14,14 +14,15 @@ bool IsPlayable(int columns, int rows, int mines) {
 
 std::int16_t SelectableLevel(std::int16_t index) {
     if (index < 0) {
-        return 1;
+        return Intermediate;
     }
-    return index > 3 ? std::int16_t{3} : index;
+    return index > Custom ? std::int16_t{Custom} : index;
 }
 
 FieldSize PresetField(int level) {
-    static constexpr std::array<FieldSize, 3> presets{{{8, 8, 8}, {16, 16, 35}, {30, 16, 80}}};
-    assert(level >= 0 && level < 3);
+    static constexpr std::array<FieldSize, presetLevelCount> presets{
+        {{8, 8, 8}, {16, 16, 35}, {30, 16, 80}}};
+    assert(KeepsRecords(static_cast<std::int16_t>(level)));
     return presets[static_cast<std::size_t>(level)];
 }
 

@@ -4,6 +4,10 @@
 
 namespace torvane::game {
 
+// Levels as the menu and the records file number them.
+enum Level : std::int16_t { Beginner = 0, Intermediate = 1, Expert = 2, Custom = 3 };
+inline constexpr int presetLevelCount = 3;
+
 struct FieldSize {
     std::int16_t columns = 0;
     std::int16_t rows = 0;
@@ -18,11 +22,17 @@ inline bool IsPlayable(FieldSize f) {
     return IsPlayable(f.columns, f.rows, f.mines);
 }
 
-// The level a requested index selects: 0 to 2 are the presets, 3 the custom level. Only a
-// damaged records file names others: below 0 is the default level, above 3 the custom one.
+// The level a requested index selects: the presets and the custom level as they are. Only a
+// damaged records file names others: below 0 is the default level, above the custom one
+// the custom level.
 std::int16_t SelectableLevel(std::int16_t index);
 
-// The preset levels 0, 1 and 2.
+// Only the preset levels keep a best time; a custom field has no row in the table.
+constexpr bool KeepsRecords(std::int16_t level) {
+    return level >= 0 && level < presetLevelCount;
+}
+
+// The field of a preset level.
 FieldSize PresetField(int level);
 
 } // namespace torvane::game

@@ -1,7 +1,5 @@
 #include "status/face_button.h"
 
-#include "status/qt_colour.h"
-
 #include <QPainter>
 
 namespace torvane::status {
@@ -11,14 +9,13 @@ FaceButton::FaceButton(QWidget* parent) : QPushButton(parent) {
     setFocusPolicy(Qt::TabFocus);
 }
 
-void FaceButton::SetBackColour(game::Colour colour) {
-    backColour_ = colour;
-    update();
-}
-
 namespace {
 
-void DrawFace(QPainter& p, const QRectF& box, const QString& caption) {
+constexpr QChar neutralCaption = u'K';
+constexpr QChar smilingCaption = u'J';
+constexpr QChar frowningCaption = u'L';
+
+void DrawFace(QPainter& p, const QRectF& box, game::Face face) {
     const QPointF centre = box.center();
     const qreal r = box.width() / 2;
     p.setPen(QPen(Qt::black, 1.2));
@@ -32,9 +29,9 @@ void DrawFace(QPainter& p, const QRectF& box, const QString& caption) {
     p.setPen(QPen(Qt::black, 1.4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     const QRectF mouth(centre.x() - r * 0.5, centre.y() - r * 0.1, r, r * 0.7);
-    if (caption == u"J") { // smiling
+    if (face == game::Face::Won) {
         p.drawArc(mouth, 200 * 16, 140 * 16);
-    } else if (caption == u"L") { // frowning
+    } else if (face == game::Face::Lost) {
         p.drawArc(mouth.translated(0, r * 0.45), 20 * 16, 140 * 16);
     } else { // neutral
         p.drawLine(QPointF(centre.x() - r * 0.4, centre.y() + r * 0.38),
@@ -43,6 +40,28 @@ void DrawFace(QPainter& p, const QRectF& box, const QString& caption) {
 }
 
 } // namespace
+
+void FaceButton::ShowFace(game::Face face) {
+    face_ = face;
+    switch (face) {
+    case game::Face::Playing:
+        backColour_ = colour::lightGrey;
+        setText(neutralCaption);
+        setAccessibleDescription(QStringLiteral("游戏进行中"));
+        break;
+    case game::Face::Won:
+        backColour_ = colour::green;
+        setText(smilingCaption);
+        setAccessibleDescription(QStringLiteral("胜利"));
+        break;
+    case game::Face::Lost:
+        backColour_ = colour::red;
+        setText(frowningCaption);
+        setAccessibleDescription(QStringLiteral("失败：踩到了地雷"));
+        break;
+    }
+    update();
+}
 
 // A classic raised button in the state's colour, pressed in while held.
 void FaceButton::paintEvent(QPaintEvent*) {
@@ -72,7 +91,7 @@ void FaceButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal side = 18;
     const QRectF box((width() - side) / 2, (height() - side) / 2, side, side);
-    DrawFace(painter, down ? box.translated(1, 1) : box, text());
+    DrawFace(painter, down ? box.translated(1, 1) : box, face_);
 }
 
 } // namespace torvane::status

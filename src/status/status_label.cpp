@@ -1,6 +1,6 @@
 #include "status/status_label.h"
 
-#include "status/qt_colour.h"
+#include "platform/text_number.h"
 
 #include <QMouseEvent>
 
@@ -14,10 +14,10 @@ StatusLabel::StatusLabel(QWidget* parent) : QLabel(QStringLiteral("0"), parent) 
     setLineWidth(1);
     setAutoFillBackground(true);
     setFixedSize(36, 24);
-    SetForeColour(game::colour::red);
+    SetForeColour(colour::red);
 }
 
-void StatusLabel::SetForeColour(game::Colour colour) {
+void StatusLabel::SetForeColour(Colour colour) {
     foreColour_ = colour;
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);
@@ -25,17 +25,28 @@ void StatusLabel::SetForeColour(game::Colour colour) {
     setPalette(p);
 }
 
+CounterLabel::CounterLabel(QWidget* parent) : StatusLabel(parent) {}
+
+void CounterLabel::ShowCount(std::int16_t value, bool minesLeftMode) {
+    SetForeColour(minesLeftMode ? colour::red : colour::green);
+    setText(platform::DecimalText(value));
+    // The colour is the mode; a screen reader hears it in words.
+    setAccessibleDescription(minesLeftMode
+                                 ? QStringLiteral("未标记的地雷数；单击改为显示未翻开的安全格数")
+                                 : QStringLiteral("未翻开的安全格数；单击改为显示未标记的地雷数"));
+}
+
 // A click is a press and a release over the label, as with a button.
-void StatusLabel::mousePressEvent(QMouseEvent* event) {
+void CounterLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
 }
 
 // A double click is one click, then a double click that nothing answers.
-void StatusLabel::mouseDoubleClickEvent(QMouseEvent*) {
+void CounterLabel::mouseDoubleClickEvent(QMouseEvent*) {
     pressed_ = false;
 }
 
-void StatusLabel::mouseReleaseEvent(QMouseEvent* event) {
+void CounterLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;

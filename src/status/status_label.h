@@ -1,18 +1,30 @@
 #pragma once
 
-#include "game/colour.h"
+#include "status/colours.h"
 
 #include <QLabel>
 
 namespace torvane::status {
 
-// The counter and the clock: bold numbers on black in a thin frame.
+// The look of the counter and the clock: bold numbers on black in a thin frame.
 class StatusLabel : public QLabel {
     Q_OBJECT
   public:
     explicit StatusLabel(QWidget* parent = nullptr);
-    void SetForeColour(game::Colour colour);
-    game::Colour ForeColour() const { return foreColour_; }
+    void SetForeColour(Colour colour);
+    Colour ForeColour() const { return foreColour_; }
+
+  private:
+    Colour foreColour_ = colour::red;
+};
+
+// The counter left of the face: mines not yet flagged in red, or safe cells still covered in
+// green. A click switches between the two.
+class CounterLabel : public StatusLabel {
+    Q_OBJECT
+  public:
+    explicit CounterLabel(QWidget* parent = nullptr);
+    void ShowCount(std::int16_t value, bool minesLeftMode);
 
   signals:
     void clicked();
@@ -23,7 +35,6 @@ class StatusLabel : public QLabel {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
-    game::Colour foreColour_ = game::colour::red;
     bool pressed_ = false;
 };
 

@@ -2,18 +2,18 @@
 
 #include "platform/gb_text.h"
 #include "platform/text_number.h"
+#include "platform/whole_file.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <algorithm>
 
 namespace torvane::store {
 
 namespace {
 
-// A sound file is under 200 bytes; a damaged or foreign one must not be read whole. A line
-// that runs past this cap counts as unreadable.
+// A file the game writes is under 2 KiB, however long its captions (see BestTimes); a damaged
+// or foreign one must not be read whole. A line that runs past this cap counts as unreadable.
 constexpr qint64 maxBytes = 64 * 1024;
-constexpr std::size_t captionCount = 6;
+constexpr std::size_t lineCount = 10;
 
 // A sign column (blank or minus), the digits, one blank: " 16 ", "-3 ".
 QString NumberLine(std::int16_t value) {
@@ -47,13 +47,11 @@ QString OneLine(const QString& caption) {
 } // namespace
 
 RecordsRead ReadRecords(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<platform::FileStart> start = platform::ReadRegularFile(path, maxBytes);
+    if (!start) {
         return {};
     }
-    // One byte past the cap is enough to tell a file that runs past it.
-    const QByteArray bytes = file.read(maxBytes + 1);
-    return ReadRecordsFrom(bytes, file.error() == QFileDevice::NoError);
+    return ReadRecordsFrom(start->bytes, start->complete);
 }
 
 RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete) {
@@ -78,20 +76,44 @@ RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete) {
             return read;
         }
     }
-    while (next < lines->size() && read.tableCaptions.size() < captionCount) {
+    while (next < lines->size() &&
+           read.tableCaptions.size() < std::size_t{BestTimes::captionCount}) {
         read.tableCaptions.push_back((*lines)[next++]);
     }
+    // Bytes that are no GB18030 come back as U+FFFD and would be written back as that.
+    read.clean =
+        next == lineCount && std::none_of(read.tableCaptions.begin(), read.tableCaptions.end(),
+                                          [](const QString& caption) {
+                                              return caption.contains(QChar::ReplacementCharacter);
+                                          });
     return read;
 }
 
-QByteArray RecordsBytes(const RecordsToWrite& records) {
+SavedSettings SettingsFrom(const RecordsRead& read) {
+    SavedSettings settings;
+    for (const auto& [value, target] :
+         {std::pair{read.level, &settings.level}, std::pair{read.fieldWidth, &settings.fieldWidth},
+          std::pair{read.fieldHeight, &settings.fieldHeight},
+          std::pair{read.mineTotal, &settings.mineTotal}}) {
+        if (!value) {
+            break;
+        }
+        *target = *value;
+    }
+    for (std::size_t i = 0; i < read.tableCaptions.size(); ++i) {
+        settings.bestTimes.setCaption(static_cast<int>(i), read.tableCaptions[i]);
+    }
+    return settings;
+}
+
+QByteArray RecordsBytes(const SavedSettings& settings) {
     std::vector<QString> lines;
     for (const std::int16_t number :
-         {records.level, records.fieldWidth, records.fieldHeight, records.mineTotal}) {
+         {settings.level, settings.fieldWidth, settings.fieldHeight, settings.mineTotal}) {
         lines.push_back(NumberLine(number));
     }
-    for (const QString& caption : records.tableCaptions) {
-        lines.push_back(OneLine(caption));
+    for (int i = 0; i < BestTimes::captionCount; ++i) {
+        lines.push_back(OneLine(settings.bestTimes.caption(i)));
     }
     QByteArray bytes;
     for (const QString& line : lines) {
@@ -104,22 +126,12 @@ QByteArray RecordsBytes(const RecordsToWrite& records) {
     return bytes;
 }
 
-bool WriteRecords(const QString& path, const RecordsToWrite& records) {
-    const QByteArray bytes = RecordsBytes(records);
+bool WriteRecords(const QString& path, const SavedSettings& settings) {
+    const QByteArray bytes = RecordsBytes(settings);
     if (bytes.isEmpty()) {
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    // commit() alone misses a write cut short while flushing (a full disk, a size limit) and
-    // would put the truncated file in place; flushing here catches it. Returning without
-    // commit discards the temporary file and keeps the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        return false;
-    }
-    return file.commit();
+    return platform::ReplaceFile(path, bytes);
 }
 
 } // namespace torvane::store

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "store/best_times.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -14,10 +15,13 @@ namespace torvane::store {
 struct RecordsRead {
     std::optional<std::int16_t> level, fieldWidth, fieldHeight, mineTotal; // lines 1-4
     std::vector<QString> tableCaptions; // lines 5-10 as read, at most 6
+    // All ten lines read, every one sound: rewriting the file loses nothing of it.
+    bool clean = false;
 };
 
 // Reads as far as the file is sound and stops quietly at the first failure: a missing or
-// unreadable file, its end, or a number line that is no 16-bit integer. Never throws.
+// unreadable file or anything but a regular file, its end, or a number line that is no 16-bit
+// integer. Never throws.
 RecordsRead ReadRecords(const QString& path);
 
 // The same reading on the file's bytes, with the same cap on their size. `complete` is false
@@ -25,17 +29,25 @@ RecordsRead ReadRecords(const QString& path);
 // part of a line.
 RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete = true);
 
-struct RecordsToWrite {
-    std::int16_t level, fieldWidth, fieldHeight, mineTotal;
-    std::array<QString, 6> tableCaptions;
+// Everything the file keeps: the last level with its field size, and the best times.
+struct SavedSettings {
+    std::int16_t level = 1; // the intermediate level, the first start's
+    std::int16_t fieldWidth = 0;
+    std::int16_t fieldHeight = 0;
+    std::int16_t mineTotal = 0;
+    BestTimes bestTimes;
+    friend bool operator==(const SavedSettings&, const SavedSettings&) = default;
 };
+
+// The settings one read yields: what the read did not reach keeps its first-start value.
+SavedSettings SettingsFrom(const RecordsRead& read);
 
 // Replaces the file as a whole, or leaves the old one untouched: true when the whole file
 // landed. Never throws.
-bool WriteRecords(const QString& path, const RecordsToWrite& records);
+bool WriteRecords(const QString& path, const SavedSettings& settings);
 
 // The exact bytes written: ten GB18030 lines ending in CR LF. Empty when the toolkit has no
 // GB18030 codec.
-QByteArray RecordsBytes(const RecordsToWrite& records);
+QByteArray RecordsBytes(const SavedSettings& settings);
 
 } // namespace torvane::store

@@ -1,24 +1,38 @@
 #include "view/main_window.h"
 
-#include "dialogs/custom_field.h"
+#include "dialogs/custom_dialog.h"
 #include "dialogs/record_step.h"
-#include "game/playable_field.h"
+#include "dialogs/scores_dialog.h"
 #include "platform/text_number.h"
+#include "platform/uniform_random.h"
+#include "status/face_button.h"
+#include "status/status_label.h"
+#include "view/field_view.h"
 
 #include <QAction>
-#include <QGuiApplication>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 namespace torvane::view {
 
+namespace {
+
+// The strip above the field: counter at the left; face and clock follow the field's width.
+constexpr QPoint counterPosition{16, 2};
+constexpr int clockTop = 2;
+constexpr int clockFromRight = 35;
+constexpr int faceFromCentre = 6;
+
+} // namespace
+
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), field_(new FieldPicture), counter_(new status::StatusLabel),
-      face_(new status::FaceButton), clockLabel_(new status::StatusLabel), clock_(*clockLabel_),
+    : QMainWindow(parent), field_(new FieldView), counter_(new status::CounterLabel),
+      face_(new status::FaceButton), clockLabel_(new status::StatusLabel),
+      ticker_(new status::ClockTicker(this)),
       random_([generator = platform::UniformRandom::FromClock()]() mutable {
           return generator.Next();
-      }) {
+      }),
+      modal_(std::make_unique<dialogs::WidgetModalRunner>(this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Torvane"));
     setWindowIcon(QIcon(QStringLiteral(":/torvane.xpm")));
@@ -34,9 +48,7 @@ MainWindow::MainWindow(QWidget* parent)
     for (QWidget* w : std::initializer_list<QWidget*>{field_, face_, counter_, clockLabel_}) {
         w->setParent(client);
     }
-    counter_->move(16, 2);
-    face_->move(136, 0);
-    clockLabel_->move(256, 2);
+    counter_->move(counterPosition);
     field_->move(marginLeft, marginTop);
     field_->setAccessibleName(QStringLiteral("雷区"));
     field_->setAccessibleDescription(
@@ -45,83 +57,90 @@ MainWindow::MainWindow(QWidget* parent)
     clockLabel_->setAccessibleDescription(QStringLiteral("本局用时（秒）"));
     setTabOrder(field_, face_);
 
-    connect(field_, &FieldPicture::mouseDown, this, &MainWindow::Picture2_MouseDown);
-    connect(face_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-    connect(counter_, &status::StatusLabel::clicked, this, &MainWindow::Label1_Click);
-    // The custom dialog lives hidden beside the window from the start: its boxes hold the
-    // custom size.
-    formCustom_ = new dialogs::CustomDialog(this);
-    modal_ = std::make_unique<dialogs::WidgetModalRunner>(this);
+    connect(field_, &FieldView::pressed, this, &MainWindow::onFieldPressed);
+    connect(face_, &QPushButton::clicked, this, &MainWindow::onFaceClicked);
+    connect(counter_, &status::CounterLabel::clicked, this, &MainWindow::onCounterClicked);
+    connect(ticker_, &status::ClockTicker::tick, this,
+            [this](double elapsed) { game_.ClockTick(elapsed); });
     BuildMenu();
 }
 
-// The level selection: check mark, level, size, window, then a new game.
-void MainWindow::menuLevel_Click(std::int16_t index) {
-    index = game::SelectableLevel(index);
-    for (QAction* item : menuLevel_) {
-        item->setChecked(false);
-    }
-    menuCustom_->setChecked(false);
-    (index == 3 ? *menuCustom_ : *menuLevel_[static_cast<std::size_t>(index)]).setChecked(true);
-    game_.level = index;
-    const game::FieldSize size =
-        index < 3 ? game::PresetField(index) : dialogs::CustomFieldFromTexts(formCustom_->Texts());
-    game_.fieldWidth = size.columns;
-    game_.fieldHeight = size.rows;
-    game_.mineTotal = size.mines;
-    field_->Clear();
-    FitWindowToField();
-    game_.NewGame();
+MainWindow::~MainWindow() = default;
+
+void MainWindow::SetClockSource(status::ClockTicker::SecondsSource source) {
+    ticker_->SetSecondsSource(std::move(source));
 }
 
-void MainWindow::FitWindowToField() {
-    field_->SetFieldSize(game_.fieldWidth, game_.fieldHeight);
+void MainWindow::selectLevel(std::int16_t index) {
+    index = game::SelectableLevel(index);
+    for (std::size_t i = 0; i < levelItems_.size(); ++i) {
+        levelItems_[i]->setChecked(static_cast<int>(i) == index);
+    }
+    const game::FieldSize size = dialogs::FieldOfLevel(index, customTexts_);
+    field_->Clear();
+    FitWindowToField(size);
+    game_.StartLevel(index, size); // every level's field is playable by now
+}
+
+void MainWindow::restoreLevel(std::int16_t level, game::FieldSize savedSize) {
+    customTexts_ = dialogs::TextsOf(savedSize);
+    selectLevel(level);
+}
+
+void MainWindow::FitWindowToField(game::FieldSize size) {
+    field_->SetFieldSize(size.columns, size.rows);
     const int outerWidth = field_->width();
-    face_->move(outerWidth / 2 - 6, 0);
-    clockLabel_->move(outerWidth - 35, 2);
+    face_->move(outerWidth / 2 - faceFromCentre, 0);
+    clockLabel_->move(outerWidth - clockFromRight, clockTop);
     centralWidget()->setFixedSize(marginLeft + outerWidth + marginRight,
                                   marginTop + field_->height() + marginBottom);
     // Keep the top-left corner; the window takes exactly the size of its contents.
     setFixedSize(sizeHint());
 }
 
-void MainWindow::menuNew_Click() {
+dialogs::CustomDialog& MainWindow::CustomDialog() {
+    if (customDialog_ == nullptr) {
+        customDialog_ = new dialogs::CustomDialog(customTexts_, this);
+    }
+    return *customDialog_;
+}
+
+dialogs::ScoresDialog& MainWindow::ScoresDialog() {
+    if (scoresDialog_ == nullptr) {
+        scoresDialog_ = new dialogs::ScoresDialog(bestTimes_, this);
+    }
+    scoresDialog_->LoadTable();
+    return *scoresDialog_;
+}
+
+void MainWindow::onNewGame() {
     game_.NewGame();
 }
 
-void MainWindow::menuCustom_Click() {
-    formCustom_->SetTexts({platform::DecimalText(game_.fieldWidth),
-                           platform::DecimalText(game_.fieldHeight),
-                           platform::DecimalText(game_.mineTotal)});
-    modal_->ShowModal(*formCustom_);
-    menuLevel_Click(3); // however the dialog was closed
-}
-
-void MainWindow::menuBest_Click() {
-    modal_->ShowModal(FormScores());
-}
-
-dialogs::ScoresDialog& MainWindow::FormScores() {
-    if (formScores_ == nullptr) {
-        formScores_ = new dialogs::ScoresDialog(this);
+void MainWindow::onCustomLevel() {
+    customTexts_ = dialogs::TextsOf(game_.fieldSize());
+    dialogs::CustomDialog& dialog = CustomDialog();
+    dialog.LoadTexts();
+    modal_->ShowModal(dialog);
+    if (!closing_) {
+        selectLevel(game::Custom); // however the dialog was closed
     }
-    return *formScores_;
 }
 
-void MainWindow::menuExit_Click() {
-    close();
+void MainWindow::onBestTimes() {
+    modal_->ShowModal(ScoresDialog());
 }
 
-void MainWindow::Command1_Click() {
+void MainWindow::onFaceClicked() {
     game_.NewGame();
     field_->setFocus();
 }
 
-void MainWindow::Label1_Click() {
+void MainWindow::onCounterClicked() {
     game_.ToggleCounterMode();
 }
 
-void MainWindow::Picture2_MouseDown(std::int16_t button, float x, float y) {
+void MainWindow::onFieldPressed(std::int16_t button, float x, float y) {
     game_.Press(button, x, y);
 }
 
@@ -129,12 +148,39 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!centred_) {
         centred_ = true;
-        if (const QScreen* screen = this->screen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
+        CentreFrame();
+        // The window manager adds its frame only after the window maps, and the toolkit
+        // learns its size from a move of the native window: centre once more then.
+        if (windowHandle() != nullptr && windowHandle()->frameMargins().isNull()) {
+            windowHandle()->installEventFilter(this);
         }
     }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Move &&
+        !windowHandle()->frameMargins().isNull()) {
+        windowHandle()->removeEventFilter(this);
+        CentreFrame();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::CentreFrame() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QMargins margins =
+        windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    QRect frame(QPoint(), size().grownBy(margins));
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft()); // a window's position is its frame's
 }
 
 void MainWindow::PaintTile(int x, int y, game::TileIndex t) {
@@ -143,43 +189,26 @@ void MainWindow::PaintTile(int x, int y, game::TileIndex t) {
 void MainWindow::RefreshField() {
     field_->Refresh();
 }
-void MainWindow::SetCounterColour(game::Colour colour) {
-    counter_->SetForeColour(colour);
-    // The colour is the mode; a screen reader hears it in words.
-    counter_->setAccessibleDescription(
-        colour == game::colour::red
-            ? QStringLiteral("未标记的地雷数；单击改为显示未翻开的安全格数")
-            : QStringLiteral("未翻开的安全格数；单击改为显示未标记的地雷数"));
+void MainWindow::ShowCounter(std::int16_t value, bool minesLeftMode) {
+    counter_->ShowCount(value, minesLeftMode);
 }
-void MainWindow::SetCounterCaption(const std::string& caption) {
-    counter_->setText(QString::fromStdString(caption));
-}
-void MainWindow::SetFaceColour(game::Colour colour) {
-    face_->SetBackColour(colour);
-}
-void MainWindow::SetFaceCaption(const std::string& caption) {
-    face_->setText(QString::fromStdString(caption));
-    face_->setAccessibleDescription(caption == "J"   ? QStringLiteral("胜利")
-                                    : caption == "L" ? QStringLiteral("失败：踩到了地雷")
-                                                     : QStringLiteral("游戏进行中"));
-}
-bool MainWindow::ClockRunning() const {
-    return clock_.Running();
-}
-std::string MainWindow::ClockCaption() const {
-    return clock_.Caption().toStdString();
+void MainWindow::ShowFace(game::Face face) {
+    face_->ShowFace(face);
 }
 void MainWindow::StartClock() {
-    clock_.Start();
+    ticker_->Start();
 }
 void MainWindow::StopClock() {
-    clock_.Stop();
+    ticker_->Stop();
 }
-void MainWindow::SetClockCaption(const std::string& caption) {
-    clock_.SetCaption(QString::fromStdString(caption));
+void MainWindow::ShowClock(int seconds) {
+    clockLabel_->setText(platform::DecimalText(seconds));
 }
-void MainWindow::RecordStep(std::int16_t level, const std::string& clockCaption) {
-    dialogs::RecordStep(level, QString::fromStdString(clockCaption), FormScores(), *modal_);
+void MainWindow::RecordStep(std::int16_t level, int seconds) {
+    if (dialogs::RecordStep(level, seconds, bestTimes_, *modal_,
+                            [this] { modal_->ShowModal(ScoresDialog()); })) {
+        emit recordSet();
+    }
 }
 float MainWindow::NextRandom() {
     return random_();

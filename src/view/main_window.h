@@ -1,15 +1,10 @@
 #pragma once
 
-#include "dialogs/custom_dialog.h"
+#include "dialogs/custom_field.h"
 #include "dialogs/modal_seam.h"
-#include "dialogs/scores_dialog.h"
 #include "game/game.h"
-#include "game/playable_field.h"
-#include "platform/uniform_random.h"
-#include "status/face_button.h"
-#include "status/game_clock.h"
-#include "status/status_label.h"
-#include "view/field_picture.h"
+#include "status/clock_ticker.h"
+#include "store/best_times.h"
 
 #include <QMainWindow>
 #include <array>
@@ -17,13 +12,25 @@
 #include <memory>
 
 class QAction;
-class QMenu;
+
+namespace torvane::dialogs {
+class CustomDialog;
+class ScoresDialog;
+} // namespace torvane::dialogs
+
+namespace torvane::status {
+class CounterLabel;
+class FaceButton;
+class StatusLabel;
+} // namespace torvane::status
 
 namespace torvane::view {
 
-// The main window: the field, the strip with counter, face and clock, and the game
-// menu. It owns the game and serves as the game's window.
-class MainWindow : public QMainWindow, public game::GamePort {
+class FieldView;
+
+// The main window: the field, the strip with counter, face and clock, and the game menu.
+// It owns the game and the best-times table, and serves as the game's window.
+class MainWindow : public QMainWindow, private game::GamePort {
     Q_OBJECT
   public:
     // Room around the field picture inside the window's client area.
@@ -33,79 +40,77 @@ class MainWindow : public QMainWindow, public game::GamePort {
     static constexpr int marginBottom = 8;
 
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    game::Game& Game() { return game_; }
-    FieldPicture& Picture2() { return *field_; }
-    status::StatusLabel& Label1() { return *counter_; }
-    status::FaceButton& Command1() { return *face_; }
-    status::StatusLabel& Label2() { return *clockLabel_; }
-    status::GameClock& Clock() { return clock_; }
-    QMenu& MenuGame() { return *menuGame_; }
-    QAction& MenuLevel(int index) { return *menuLevel_[static_cast<std::size_t>(index)]; }
-    QAction& MenuCustom() { return *menuCustom_; }
+    const game::Game& game() const { return game_; }
+    store::BestTimes& bestTimes() { return bestTimes_; }
 
-    // Where mines are drawn from; tests script it.
+    // Checks the level's menu item, sizes the field and the window to the level's field and
+    // starts a new game. The custom level plays the custom size texts.
+    void selectLevel(std::int16_t index);
+    // Start-up: the saved level, with the saved size as the custom size texts.
+    void restoreLevel(std::int16_t level, game::FieldSize savedSize);
+    void setShowMinesLeft(bool show) { game_.SetShowMinesLeft(show); }
+
+    // Seams: where mines are drawn from, how modal dialogs run, where the clock's time
+    // comes from.
     void SetRandomSource(std::function<float()> source) { random_ = std::move(source); }
-
-    dialogs::CustomDialog& FormCustom() { return *formCustom_; }
-    // Made on first use, like every dialog; start-up needs it only for a saved table.
-    dialogs::ScoresDialog& FormScores();
-    // How dialogs and the name prompt are shown; tests answer them instead.
     void SetModalRunner(std::unique_ptr<dialogs::ModalRunner> runner) {
         modal_ = std::move(runner);
     }
-
-    void menuLevel_Click(std::int16_t index);
-    void menuNew_Click();
-    void menuCustom_Click();
-    void menuBest_Click();
-    void menuExit_Click();
-    void Command1_Click();
-    void Label1_Click();
-    void Picture2_MouseDown(std::int16_t button, float x, float y);
+    void SetClockSource(status::ClockTicker::SecondsSource source);
 
   signals:
-    void menuCustomTriggered();
-    void menuBestTriggered();
-    void menuExitTriggered();
-
-    // The game's window.
-  public:
-    void PaintTile(int x, int y, game::TileIndex t) override;
-    void RefreshField() override;
-    void SetCounterColour(game::Colour colour) override;
-    void SetCounterCaption(const std::string& caption) override;
-    void SetFaceColour(game::Colour colour) override;
-    void SetFaceCaption(const std::string& caption) override;
-    bool ClockRunning() const override;
-    std::string ClockCaption() const override;
-    void StartClock() override;
-    void StopClock() override;
-    void SetClockCaption(const std::string& caption) override;
-    void RecordStep(std::int16_t level, const std::string& clockCaption) override;
-    float NextRandom() override;
+    // A won game set a new best time; the table is complete.
+    void recordSet();
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildMenu();
-    void FitWindowToField();
+    void CentreFrame();
+    void FitWindowToField(game::FieldSize size);
+    dialogs::CustomDialog& CustomDialog();
+    dialogs::ScoresDialog& ScoresDialog();
+
+    void onNewGame();
+    void onCustomLevel();
+    void onBestTimes();
+    void onFaceClicked();
+    void onCounterClicked();
+    void onFieldPressed(std::int16_t button, float x, float y);
+
+    // The game's window.
+    void PaintTile(int x, int y, game::TileIndex t) override;
+    void RefreshField() override;
+    void ShowCounter(std::int16_t value, bool minesLeftMode) override;
+    void ShowFace(game::Face face) override;
+    void StartClock() override;
+    void StopClock() override;
+    void ShowClock(int seconds) override;
+    void RecordStep(std::int16_t level, int seconds) override;
+    float NextRandom() override;
 
     game::Game game_{*this};
-    FieldPicture* field_ = nullptr;
-    status::StatusLabel* counter_ = nullptr;
+    store::BestTimes bestTimes_;
+    dialogs::CustomSizeTexts customTexts_;
+    FieldView* field_ = nullptr;
+    status::CounterLabel* counter_ = nullptr;
     status::FaceButton* face_ = nullptr;
     status::StatusLabel* clockLabel_ = nullptr;
-    status::GameClock clock_;
+    status::ClockTicker* ticker_ = nullptr;
     std::function<float()> random_;
-    QMenu* menuGame_ = nullptr;
-    std::array<QAction*, 3> menuLevel_{};
-    QAction* menuCustom_ = nullptr;
-    dialogs::CustomDialog* formCustom_ = nullptr;
-    dialogs::ScoresDialog* formScores_ = nullptr;
+    // The three presets, then the custom level.
+    std::array<QAction*, game::presetLevelCount + 1> levelItems_{};
+    dialogs::CustomDialog* customDialog_ = nullptr;
+    dialogs::ScoresDialog* scoresDialog_ = nullptr;
     std::unique_ptr<dialogs::ModalRunner> modal_;
     bool centred_ = false;
+    // Closed while a dialog was up: what the dialog was for is no longer wanted.
+    bool closing_ = false;
 };
 
 } // namespace torvane::view

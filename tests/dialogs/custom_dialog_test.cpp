@@ -13,10 +13,22 @@
 namespace torvane::dialogs {
 namespace {
 
-using Texts = std::array<QString, 3>;
+using Texts = CustomSizeTexts;
 
 std::string Shown(const Texts& t) {
     return (u'[' + t[0] + u'|' + t[1] + u'|' + t[2] + u']').toStdString();
+}
+
+QLineEdit* Box(CustomDialog& dialog, int i) {
+    return dialog.findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
+}
+
+QPushButton* Button(CustomDialog& dialog, const char* name) {
+    return dialog.findChild<QPushButton*>(QLatin1String(name));
+}
+
+Texts BoxTexts(CustomDialog& dialog) {
+    return {Box(dialog, 0)->text(), Box(dialog, 1)->text(), Box(dialog, 2)->text()};
 }
 
 TEST(CustomDialog, ControlsSitWhereTheDesignPutsThem) {
@@ -31,7 +43,8 @@ TEST(CustomDialog, ControlsSitWhereTheDesignPutsThem) {
         {"Text1_1", {62, 32, 47, 19}, nullptr},   {"Text1_2", {62, 54, 47, 19}, nullptr},
         {"Command1", {128, 12, 55, 21}, u"确定"}, {"Command2", {128, 54, 55, 21}, u"取消"},
     };
-    CustomDialog dialog;
+    Texts texts;
+    CustomDialog dialog(texts);
     for (const Control& c : controls) {
         QWidget* w = dialog.findChild<QWidget*>(QLatin1String(c.name));
         ASSERT_NE(w, nullptr) << c.name;
@@ -47,18 +60,20 @@ TEST(CustomDialog, ControlsSitWhereTheDesignPutsThem) {
             EXPECT_TRUE(box->text().isEmpty()) << c.name;
         }
     }
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(dialog.Text1(i)->objectName(), QStringLiteral("Text1_%1").arg(i));
-    }
+    // Box i shows text i of the size.
+    texts = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+    dialog.LoadTexts();
+    EXPECT_EQ(Shown(BoxTexts(dialog)), Shown(texts));
 }
 
 TEST(CustomDialog, TabVisitsTheBoxesThenTheButtons) {
-    CustomDialog dialog;
+    Texts texts;
+    CustomDialog dialog(texts);
     dialog.setModal(false);
     dialog.show();
     dialog.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    dialog.Text1(0)->setFocus();
+    Box(dialog, 0)->setFocus();
     QStringList visited{QApplication::focusWidget()->objectName()};
     for (int i = 0; i < 5; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -68,14 +83,17 @@ TEST(CustomDialog, TabVisitsTheBoxesThenTheButtons) {
 }
 
 TEST(CustomDialog, KeepsTextsOfAnyLength) {
-    CustomDialog dialog;
     const QString longText(70000, u'7');
-    dialog.SetTexts({longText, QStringLiteral("x"), QString()});
-    EXPECT_EQ(dialog.Texts()[0], longText);
-    EXPECT_EQ(dialog.Texts()[1], u"x");
+    Texts texts{longText, QStringLiteral("x"), QString()};
+    CustomDialog dialog(texts);
+    texts = {};
+    dialog.onCancelClicked();
+    EXPECT_EQ(texts[0], longText);
+    EXPECT_EQ(texts[1], u"x");
 }
 
-// Every way of leaving the shown dialog hides it; only "确定" (and Enter) touch the boxes.
+// Every way of leaving the shown dialog hides it and keeps what was typed in the size; only
+// "确定" (and Enter) correct it first, in the boxes too.
 TEST(CustomDialog, LeavingHidesAndOnlyOkCorrects) {
     const Texts typed{QStringLiteral("5"), QStringLiteral("abc"), QStringLiteral("-1")};
     const Texts corrected{QStringLiteral("8"), QStringLiteral("8"), QStringLiteral("8")};
@@ -85,34 +103,39 @@ TEST(CustomDialog, LeavingHidesAndOnlyOkCorrects) {
         Texts after;
     };
     const Case cases[] = {
-        {"click 确定", [](CustomDialog& d) { QTest::mouseClick(d.Command1(), Qt::LeftButton); },
+        {"click 确定",
+         [](CustomDialog& d) { QTest::mouseClick(Button(d, "Command1"), Qt::LeftButton); },
          corrected},
-        {"click 取消", [](CustomDialog& d) { QTest::mouseClick(d.Command2(), Qt::LeftButton); },
-         typed},
+        {"click 取消",
+         [](CustomDialog& d) { QTest::mouseClick(Button(d, "Command2"), Qt::LeftButton); }, typed},
         {"close box", [](CustomDialog& d) { d.close(); }, typed},
-        {"Escape", [](CustomDialog& d) { QTest::keyClick(d.Text1(1), Qt::Key_Escape); }, typed},
-        {"Enter in a box", [](CustomDialog& d) { QTest::keyClick(d.Text1(2), Qt::Key_Return); },
+        {"Escape", [](CustomDialog& d) { QTest::keyClick(Box(d, 1), Qt::Key_Escape); }, typed},
+        {"Enter in a box", [](CustomDialog& d) { QTest::keyClick(Box(d, 2), Qt::Key_Return); },
          corrected},
     };
     for (const Case& c : cases) {
-        CustomDialog dialog;
+        Texts texts{QStringLiteral("16"), QStringLiteral("16"), QStringLiteral("40")};
+        CustomDialog dialog(texts);
         QPointer<CustomDialog> alive(&dialog);
-        dialog.SetTexts(typed);
         dialog.setModal(false);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        for (int i = 0; i < 3; ++i) {
+            Box(dialog, i)->setText(typed[static_cast<std::size_t>(i)]);
+        }
         c.leave(dialog);
         ASSERT_TRUE(alive) << c.way;
         EXPECT_FALSE(dialog.isVisible()) << c.way;
-        EXPECT_EQ(Shown(dialog.Texts()), Shown(c.after)) << c.way;
+        EXPECT_EQ(Shown(texts), Shown(c.after)) << c.way;
+        EXPECT_EQ(Shown(BoxTexts(dialog)), Shown(c.after)) << c.way;
     }
 }
 
 TEST(CustomDialog, OkLeavesTextsInRangeAsTyped) {
-    CustomDialog dialog;
-    dialog.SetTexts({QStringLiteral("12abc"), QStringLiteral(" 8.5"), QStringLiteral("50")});
-    dialog.Command1_Click();
-    EXPECT_EQ(Shown(dialog.Texts()),
+    Texts texts{QStringLiteral("12abc"), QStringLiteral(" 8.5"), QStringLiteral("50")};
+    CustomDialog dialog(texts);
+    dialog.onOkClicked();
+    EXPECT_EQ(Shown(texts),
               Shown({QStringLiteral("12abc"), QStringLiteral(" 8.5"), QStringLiteral("34")}));
 }
 

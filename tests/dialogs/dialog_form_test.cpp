@@ -14,9 +14,11 @@ TEST(DialogForm, BothDialogsAreFixedModalFramesOfTheirDesignSize) {
         const char16_t* caption;
         QSize size;
     };
+    CustomSizeTexts texts;
+    const store::BestTimes bestTimes;
     Case cases[] = {
-        {std::make_unique<CustomDialog>(), u"formCustom", u"自定义难度", {191, 82}},
-        {std::make_unique<ScoresDialog>(), u"formScores", u"成绩榜", {304, 137}},
+        {std::make_unique<CustomDialog>(texts), u"formCustom", u"自定义难度", {191, 82}},
+        {std::make_unique<ScoresDialog>(bestTimes), u"formScores", u"成绩榜", {304, 137}},
     };
     for (const Case& c : cases) {
         const QDialog& dialog = *c.dialog;

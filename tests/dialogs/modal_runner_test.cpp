@@ -27,12 +27,13 @@ void WhenModalShows(std::function<void(QWidget&)> act) {
 
 TEST(WidgetModalRunner, ShowModalReturnsOnceTheDialogHides) {
     const std::function<void(QWidget&)> ways[] = {
-        [](QWidget& w) { static_cast<CustomDialog&>(w).Command2_Click(); },
+        [](QWidget& w) { static_cast<CustomDialog&>(w).onCancelClicked(); },
         [](QWidget& w) { w.close(); },
     };
     WidgetModalRunner runner;
+    CustomSizeTexts texts;
     for (const auto& way : ways) {
-        CustomDialog custom;
+        CustomDialog custom(texts);
         QWidget* seen = nullptr;
         WhenModalShows([&](QWidget& w) {
             seen = &w;
@@ -42,7 +43,8 @@ TEST(WidgetModalRunner, ShowModalReturnsOnceTheDialogHides) {
         EXPECT_EQ(seen, &custom);
         EXPECT_FALSE(custom.isVisible());
     }
-    ScoresDialog scores;
+    const store::BestTimes bestTimes;
+    ScoresDialog scores(bestTimes);
     WhenModalShows([](QWidget& w) { w.close(); });
     runner.ShowModal(scores);
     EXPECT_FALSE(scores.isVisible());
@@ -58,6 +60,7 @@ TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
         {true, QStringLiteral("Ann"), QStringLiteral("Ann")},
         {true, QString(), QString()},
         {false, QStringLiteral("Ann"), QString()},
+        {true, QStringLiteral("Annabelle"), QStringLiteral("Annabell")}, // cut to the bound
     };
     WidgetModalRunner runner;
     for (const Case& c : cases) {
@@ -72,8 +75,8 @@ TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
             box.setTextValue(c.typed);
             c.accept ? box.accept() : box.reject();
         });
-        const QString answer =
-            runner.AskName(QStringLiteral("prompt"), QStringLiteral("title"), QStringLiteral("x"));
+        const QString answer = runner.AskName(QStringLiteral("prompt"), QStringLiteral("title"),
+                                              QStringLiteral("x"), 8);
         EXPECT_EQ(answer, c.expected) << c.accept << c.typed.toStdString();
         EXPECT_EQ(prompt, u"prompt");
         EXPECT_EQ(title, u"title");

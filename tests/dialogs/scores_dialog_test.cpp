@@ -13,6 +13,14 @@
 namespace torvane::dialogs {
 namespace {
 
+QLabel* Caption(ScoresDialog& dialog, int i) {
+    return dialog.findChild<QLabel*>(QStringLiteral("Label1_%1").arg(i));
+}
+
+QPushButton* OkButton(ScoresDialog& dialog) {
+    return dialog.findChild<QPushButton*>(QStringLiteral("Command1"));
+}
+
 // Level 2 on top, level 0 at the bottom; label positions are inside the frame.
 TEST(ScoresDialog, ControlsSitWhereTheDesignPutsThem) {
     struct Control {
@@ -34,12 +42,14 @@ TEST(ScoresDialog, ControlsSitWhereTheDesignPutsThem) {
         {"Label1_1", true, {176, 72, 81, 17}, u"匿名"},
         {"Command1", false, {232, 112, 65, 20}, u"确定"},
     };
-    ScoresDialog dialog;
+    store::BestTimes bestTimes;
+    ScoresDialog dialog(bestTimes);
+    QWidget* frame = dialog.findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    ASSERT_NE(frame, nullptr);
     for (const Control& c : controls) {
         QWidget* w = dialog.findChild<QWidget*>(QLatin1String(c.name));
         ASSERT_NE(w, nullptr) << c.name;
-        EXPECT_EQ(w->parentWidget(), c.inFrame ? static_cast<QWidget*>(dialog.Frame1()) : &dialog)
-            << c.name;
+        EXPECT_EQ(w->parentWidget(), c.inFrame ? frame : &dialog) << c.name;
         EXPECT_EQ(w->geometry(), c.rect) << c.name;
         QString caption;
         if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -51,15 +61,21 @@ TEST(ScoresDialog, ControlsSitWhereTheDesignPutsThem) {
         }
         EXPECT_EQ(caption, QString::fromUtf16(c.caption)) << c.name;
     }
+    // Label i shows caption i of the table, in file order.
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(dialog.Label1(i)->objectName(), QStringLiteral("Label1_%1").arg(i));
+        bestTimes.setCaption(i, QStringLiteral("caption %1").arg(i));
+    }
+    dialog.LoadTable();
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(Caption(dialog, i)->text(), QStringLiteral("caption %1").arg(i));
     }
 }
 
 TEST(ScoresDialog, OnlyTheButtonTakesTheFocus) {
-    ScoresDialog dialog;
+    const store::BestTimes bestTimes;
+    ScoresDialog dialog(bestTimes);
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
-        if (w == dialog.Command1()) {
+        if (w == OkButton(dialog)) {
             EXPECT_NE(w->focusPolicy(), Qt::NoFocus);
         } else {
             EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << w->objectName().toStdString();
@@ -73,17 +89,18 @@ TEST(ScoresDialog, EveryWayOutHidesAndKeepsTheTable) {
         std::function<void(ScoresDialog&)> leave;
     };
     const Case cases[] = {
-        {"click 确定", [](ScoresDialog& d) { QTest::mouseClick(d.Command1(), Qt::LeftButton); }},
+        {"click 确定", [](ScoresDialog& d) { QTest::mouseClick(OkButton(d), Qt::LeftButton); }},
         {"close box", [](ScoresDialog& d) { d.close(); }},
-        {"Escape", [](ScoresDialog& d) { QTest::keyClick(d.Command1(), Qt::Key_Escape); }},
-        {"Enter", [](ScoresDialog& d) { QTest::keyClick(d.Command1(), Qt::Key_Return); }},
+        {"Escape", [](ScoresDialog& d) { QTest::keyClick(OkButton(d), Qt::Key_Escape); }},
+        {"Enter", [](ScoresDialog& d) { QTest::keyClick(OkButton(d), Qt::Key_Return); }},
     };
     for (const Case& c : cases) {
-        ScoresDialog dialog;
-        QPointer<ScoresDialog> alive(&dialog);
+        store::BestTimes bestTimes;
         for (int i = 0; i < 6; ++i) {
-            dialog.Label1(i)->setText(QStringLiteral("row %1").arg(i));
+            bestTimes.setCaption(i, QStringLiteral("row %1").arg(i));
         }
+        ScoresDialog dialog(bestTimes);
+        QPointer<ScoresDialog> alive(&dialog);
         dialog.setModal(false);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -91,7 +108,7 @@ TEST(ScoresDialog, EveryWayOutHidesAndKeepsTheTable) {
         ASSERT_TRUE(alive) << c.way;
         EXPECT_FALSE(dialog.isVisible()) << c.way;
         for (int i = 0; i < 6; ++i) {
-            EXPECT_EQ(dialog.Label1(i)->text(), QStringLiteral("row %1").arg(i)) << c.way;
+            EXPECT_EQ(Caption(dialog, i)->text(), QStringLiteral("row %1").arg(i)) << c.way;
         }
     }
 }

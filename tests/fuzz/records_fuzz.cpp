@@ -1,27 +1,30 @@
 #include "fuzz/fuzz_check.h"
 #include "store/records_file.h"
-#include "store/start_up_state.h"
+#include "store/settings_faults.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
 using namespace torvane::store;
+using namespace torvane::store::checks;
 
-// Any bytes in result.sav: the reader stops quietly, start-up gets a sound game, and what
-// shut-down writes of it reads back the same.
+// Any bytes in result.sav: the reader stops quietly, start-up takes exactly what was read and
+// gets a sound game, and what shut-down writes of it reads back the same.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView bytes(data, static_cast<qsizetype>(size));
     const RecordsRead read = ReadRecordsFrom(bytes);
     FuzzCheck(read.tableCaptions.size() <= 6, "more than six captions");
 
-    const StartUpState state = StartUpFrom(read);
-    const std::string unsound = StartUpFault(state);
+    const SavedSettings settings = SettingsFrom(read);
+    const std::string lost = ReadFault(read, settings);
+    FuzzCheck(lost.empty(), "settings differ from the read: " + lost);
+    const std::string unsound = StartFault(settings);
     FuzzCheck(unsound.empty(), "unsound start-up: " + unsound);
 
-    const QByteArray written = RecordsBytes(ToWrite(state));
+    const QByteArray written = RecordsBytes(settings);
     FuzzCheck(!written.isEmpty(), "nothing to write");
-    const std::string changed = RoundTripFault(state, ReadRecordsFrom(written));
+    const std::string changed = RoundTripFault(settings, SettingsFrom(ReadRecordsFrom(written)));
     FuzzCheck(changed.empty(), "read back differs: " + changed);
 
     // The same bytes cut off before the file's end read as a prefix of the whole.

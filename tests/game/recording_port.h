@@ -3,6 +3,8 @@
 #include "game/game.h"
 
 #include <deque>
+#include <gtest/gtest.h>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,37 +17,49 @@ struct Paint {
     friend bool operator==(const Paint&, const Paint&) = default;
 };
 
-// A window stand-in that remembers everything the game asked of it, in order.
+struct Counter {
+    std::int16_t value;
+    bool minesLeftMode;
+    friend bool operator==(const Counter&, const Counter&) = default;
+};
+
+struct Record {
+    std::int16_t level;
+    int seconds;
+    friend bool operator==(const Record&, const Record&) = default;
+};
+
+// A window stand-in that remembers everything the game asked of it, in order. Paints and
+// refreshes are kept apart; every other call is also logged in `events`.
 class RecordingPort : public GamePort {
   public:
     void PaintTile(int x, int y, TileIndex t) override { paints.push_back({x, y, t}); }
     void RefreshField() override { ++refreshes; }
-    void SetCounterColour(Colour c) override {
-        counterColour = c;
-        events.push_back("counterColour");
+    void ShowCounter(std::int16_t value, bool minesLeftMode) override {
+        counter = {value, minesLeftMode};
+        events.push_back("counter");
     }
-    void SetCounterCaption(const std::string& s) override {
-        counterCaption = s;
-        events.push_back("counterCaption");
+    void ShowFace(Face f) override {
+        face = f;
+        events.push_back("face");
     }
-    void SetFaceColour(Colour c) override {
-        faceColour = c;
-        events.push_back("faceColour");
-    }
-    void SetFaceCaption(const std::string& s) override {
-        faceCaption = s;
-        events.push_back("faceCaption");
-    }
-    bool ClockRunning() const override { return clockRunning; }
-    std::string ClockCaption() const override { return clockCaption; }
     void StartClock() override {
         clockRunning = true;
         ++clockStarts;
+        events.push_back("clockStart");
     }
-    void StopClock() override { clockRunning = false; }
-    void SetClockCaption(const std::string& s) override { clockCaption = s; }
-    void RecordStep(std::int16_t level, const std::string& caption) override {
-        records.push_back({level, caption});
+    void StopClock() override {
+        clockRunning = false;
+        ++clockStops;
+        events.push_back("clockStop");
+    }
+    void ShowClock(int seconds) override {
+        clockShown = seconds;
+        events.push_back("clockShow");
+    }
+    void RecordStep(std::int16_t level, int seconds) override {
+        records.push_back({level, seconds});
+        events.push_back("record");
     }
     float NextRandom() override {
         if (randoms.empty()) {
@@ -65,16 +79,24 @@ class RecordingPort : public GamePort {
         }
     }
 
+    // Forgets what was asked so far, keeping the queued draws.
+    void ClearLog() {
+        paints.clear();
+        refreshes = 0;
+        events.clear();
+        clockStarts = 0;
+        clockStops = 0;
+    }
+
     std::vector<Paint> paints;
     int refreshes = 0;
-    Colour counterColour = 0;
-    std::string counterCaption;
-    Colour faceColour = 0;
-    std::string faceCaption;
+    std::optional<Counter> counter;
+    std::optional<Face> face;
     bool clockRunning = false;
-    std::string clockCaption = "0";
     int clockStarts = 0;
-    std::vector<std::pair<std::int16_t, std::string>> records;
+    int clockStops = 0;
+    std::optional<int> clockShown;
+    std::vector<Record> records;
     std::deque<float> randoms;
     int randomsUsed = 0;
     std::vector<std::string> events;
@@ -86,19 +108,20 @@ inline std::pair<float, float> CentreOf(int x, int y) {
     return {left + 9.0f, 17.0f * static_cast<float>(y) + 3.0f + 8.0f};
 }
 
-// A game with mines at the given cells, laid through NewGame and the scripted draws.
+inline void PressCell(Game& game, std::int16_t button, int x, int y) {
+    const auto [px, py] = CentreOf(x, y);
+    game.Press(button, px, py);
+}
+
+// A game with mines at the given cells, laid through StartLevel and the scripted draws,
+// counting mines left; the port's log starts empty.
 inline void LayField(Game& game, RecordingPort& port, int w, int h, const std::vector<Cell>& mines,
-                     std::int16_t level = 3) {
-    game.level = level;
-    game.fieldWidth = static_cast<std::int16_t>(w);
-    game.fieldHeight = static_cast<std::int16_t>(h);
-    game.mineTotal = static_cast<std::int16_t>(mines.size());
-    game.showMinesLeft = true;
+                     std::int16_t level = Custom) {
+    game.SetShowMinesLeft(true);
     port.QueueCells(mines, w, h);
-    game.NewGame();
-    port.paints.clear();
-    port.refreshes = 0;
-    port.events.clear();
+    ASSERT_TRUE(game.StartLevel(level, {static_cast<std::int16_t>(w), static_cast<std::int16_t>(h),
+                                        static_cast<std::int16_t>(mines.size())}));
+    port.ClearLog();
 }
 
 } // namespace torvane::game::testing

@@ -15,21 +15,40 @@ TEST(StatusLabel, DesignAndColours) {
     EXPECT_EQ(label.font().pointSize(), 12);
     EXPECT_EQ(label.palette().color(QPalette::Window), QColor(Qt::black));
     struct Case {
-        game::Colour colour;
+        Colour colour;
         QColor expected;
     };
     for (const Case c :
-         {Case{game::colour::red, QColor(255, 0, 0)}, Case{game::colour::green, QColor(0, 255, 0)},
-          Case{game::colour::lightGrey, QColor(192, 192, 192)}}) {
+         {Case{colour::red, QColor(255, 0, 0)}, Case{colour::green, QColor(0, 255, 0)},
+          Case{colour::lightGrey, QColor(192, 192, 192)}}) {
         label.SetForeColour(c.colour);
+        EXPECT_EQ(label.ForeColour(), c.colour);
         EXPECT_EQ(label.palette().color(QPalette::WindowText), c.expected);
     }
 }
 
-TEST(StatusLabel, ClickIsPressAndReleaseInside) {
-    StatusLabel label;
+TEST(CounterLabel, ShowsMinesLeftInRedAndCellsLeftInGreen) {
+    CounterLabel counter;
+    struct Case {
+        std::int16_t value;
+        bool minesLeftMode;
+        const char* text;
+        QColor colour;
+    };
+    for (const Case c :
+         {Case{35, true, "35", QColor(255, 0, 0)}, Case{-1, true, "-1", QColor(255, 0, 0)},
+          Case{221, false, "221", QColor(0, 255, 0)}, Case{0, false, "0", QColor(0, 255, 0)}}) {
+        counter.ShowCount(c.value, c.minesLeftMode);
+        EXPECT_EQ(counter.text(), QString::fromLatin1(c.text));
+        EXPECT_EQ(counter.ForeColour(), c.minesLeftMode ? colour::red : colour::green) << c.text;
+        EXPECT_EQ(counter.palette().color(QPalette::WindowText), c.colour) << c.text;
+    }
+}
+
+TEST(CounterLabel, ClickIsPressAndReleaseInside) {
+    CounterLabel label;
     label.show();
-    QSignalSpy clicks(&label, &StatusLabel::clicked);
+    QSignalSpy clicks(&label, &CounterLabel::clicked);
     QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(clicks.count(), 1);
     QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(10, 10));
@@ -48,17 +67,20 @@ TEST(FaceButton, EachStatePaintsItsOwnFaceOnItsColour) {
     FaceButton face;
     face.show();
     struct State {
-        game::Colour colour;
+        game::Face face;
+        Colour colour;
+        QColor painted;
         const char* caption;
     };
     std::vector<QImage> pictures;
-    for (const State s : {State{game::colour::lightGrey, "K"}, State{game::colour::green, "J"},
-                          State{game::colour::red, "L"}}) {
-        face.SetBackColour(s.colour);
-        face.setText(QString::fromLatin1(s.caption));
+    for (const State s : {State{game::Face::Playing, colour::lightGrey, QColor(192, 192, 192), "K"},
+                          State{game::Face::Won, colour::green, QColor(0, 255, 0), "J"},
+                          State{game::Face::Lost, colour::red, QColor(255, 0, 0), "L"}}) {
+        face.ShowFace(s.face);
+        EXPECT_EQ(face.text(), QString::fromLatin1(s.caption));
+        EXPECT_EQ(face.BackColour(), s.colour) << s.caption;
         const QImage picture = face.grab().toImage();
-        EXPECT_EQ(QColor(picture.pixel(2, 2)).rgb() & 0xffffff,
-                  QColor(s.colour & 0xff, (s.colour >> 8) & 0xff, s.colour >> 16).rgb() & 0xffffff)
+        EXPECT_EQ(QColor(picture.pixel(2, 2)).rgb() & 0xffffff, s.painted.rgb() & 0xffffff)
             << s.caption;
         pictures.push_back(picture);
     }
@@ -69,6 +91,7 @@ TEST(FaceButton, EachStatePaintsItsOwnFaceOnItsColour) {
     };
     EXPECT_NE(mouth(pictures[0]), mouth(pictures[1]));
     EXPECT_NE(mouth(pictures[1]), mouth(pictures[2]));
+    EXPECT_NE(mouth(pictures[0]), mouth(pictures[2]));
 }
 
 } // namespace

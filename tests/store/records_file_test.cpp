@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <array>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -28,8 +29,24 @@ namespace {
 using namespace Qt::StringLiterals;
 
 const QByteArray kAnonymous = "\xC4\xE4\xC3\xFB"; // 匿名 in GBK
-const RecordsToWrite kFirstRun{
-    1, 16, 16, 35, {"999", u"匿名"_s, "999", u"匿名"_s, "999", u"匿名"_s}};
+const SavedSettings kFirstRun{1, 16, 16, 35, {}};
+
+// A table from its six captions in file order.
+BestTimes Table(const std::array<QString, BestTimes::captionCount>& captions) {
+    BestTimes table;
+    for (int i = 0; i < BestTimes::captionCount; ++i) {
+        table.setCaption(i, captions[static_cast<std::size_t>(i)]);
+    }
+    return table;
+}
+
+std::vector<QString> Captions(const BestTimes& table) {
+    std::vector<QString> captions;
+    for (int i = 0; i < BestTimes::captionCount; ++i) {
+        captions.push_back(table.caption(i));
+    }
+    return captions;
+}
 
 QByteArray Contents(const QString& path) {
     QFile file(path);
@@ -65,8 +82,8 @@ TEST_F(RecordsFile, FirstRunFileIsExactBytes) {
 }
 
 TEST_F(RecordsFile, NumberLinesHaveSignColumnAndTrailingBlank) {
-    const RecordsToWrite records{-3, 0, 32767, -32768, {}};
-    EXPECT_TRUE(RecordsBytes(records).startsWith("-3 \r\n 0 \r\n 32767 \r\n-32768 \r\n\r\n"));
+    const SavedSettings settings{-3, 0, 32767, -32768, Table({})};
+    EXPECT_TRUE(RecordsBytes(settings).startsWith("-3 \r\n 0 \r\n 32767 \r\n-32768 \r\n\r\n"));
 }
 
 TEST_F(RecordsFile, ReadsAsFarAsTheFileIsSound) {
@@ -113,20 +130,20 @@ TEST_F(RecordsFile, NothingFromAMissingFileOrAFolder) {
 }
 
 TEST_F(RecordsFile, WhatIsWrittenReadsBackUnchanged) {
-    const RecordsToWrite cases[] = {
+    const SavedSettings cases[] = {
         kFirstRun,
-        {3, 30, 24, 200, {"7", u"无名菜鸟"_s, "12", u"张 三 "_s, "", " "}},
+        {3, 30, 24, 200, Table({"7", u"无名菜鸟"_s, "12", u"张 三 "_s, "", " "})},
         // 𠀀 and 😀 lie outside GBK; GB18030 keeps them.
-        {0, 8, 8, 10, {"abc", u"𠀀"_s, "-1", u"😀 ok"_s, "1e3", u"é€"_s}},
-        {-32768, 32767, -1, 0, {"", "", "", "", "", ""}},
+        {0, 8, 8, 10, Table({"abc", u"𠀀"_s, "-1", u"😀 ok"_s, "1e3", u"é€"_s})},
+        {-32768, 32767, -1, 0, Table({})},
     };
-    for (const RecordsToWrite& records : cases) {
-        ASSERT_TRUE(WriteRecords(path_, records));
+    for (const SavedSettings& settings : cases) {
+        ASSERT_TRUE(WriteRecords(path_, settings));
         const RecordsRead read = ReadRecords(path_);
-        EXPECT_EQ(read,
-                  Read(records.level, records.fieldWidth, records.fieldHeight, records.mineTotal,
-                       {records.tableCaptions.begin(), records.tableCaptions.end()}))
-            << records.tableCaptions[1].toStdString();
+        EXPECT_EQ(read, Read(settings.level, settings.fieldWidth, settings.fieldHeight,
+                             settings.mineTotal, Captions(settings.bestTimes)))
+            << settings.bestTimes.name(0).toStdString();
+        EXPECT_EQ(SettingsFrom(read), settings) << settings.bestTimes.name(0).toStdString();
     }
 }
 
@@ -134,9 +151,9 @@ TEST_F(RecordsFile, LineBreakInCaptionIsWrittenAsBlank) {
     const QString breaks[] = {"\r\n", "\n",        "\r",        "\v",
                               "\f",   u"\u0085"_s, u"\u2028"_s, u"\u2029"_s};
     for (const QString& lineBreak : breaks) {
-        RecordsToWrite records = kFirstRun;
-        records.tableCaptions[1] = "ann" + lineBreak + "bob";
-        ASSERT_TRUE(WriteRecords(path_, records));
+        SavedSettings settings = kFirstRun;
+        settings.bestTimes.setName(0, "ann" + lineBreak + "bob");
+        ASSERT_TRUE(WriteRecords(path_, settings));
         const QByteArray bytes = Contents(path_);
         EXPECT_EQ(bytes.count("\r\n"), 10);
         EXPECT_EQ(bytes.count('\r') + bytes.count('\n'), 20);
@@ -149,9 +166,7 @@ TEST_F(RecordsFile, RewriteAfterReadKeepsTenLinesOnly) {
     Put(path_, RecordsBytes(kFirstRun) + "line 11\r\nline 12\r\n");
     const RecordsRead read = ReadRecords(path_);
     ASSERT_EQ(read.tableCaptions.size(), 6u);
-    RecordsToWrite again{*read.level, *read.fieldWidth, *read.fieldHeight, *read.mineTotal, {}};
-    std::copy(read.tableCaptions.begin(), read.tableCaptions.end(), again.tableCaptions.begin());
-    ASSERT_TRUE(WriteRecords(path_, again));
+    ASSERT_TRUE(WriteRecords(path_, SettingsFrom(read)));
     EXPECT_EQ(Contents(path_), RecordsBytes(kFirstRun));
 }
 

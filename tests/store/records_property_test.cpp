@@ -1,5 +1,5 @@
 #include "store/records_file.h"
-#include "store/start_up_state.h"
+#include "store/settings_faults.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -9,6 +9,9 @@ namespace torvane::store {
 namespace {
 
 using namespace Qt::StringLiterals;
+using checks::ReadFault;
+using checks::RoundTripFault;
+using checks::StartFault;
 
 // Bytes a records file is made of, damaged or not: digits and number marks, blanks, line ends,
 // GB18030 lead and trail bytes, and now and then anything.
@@ -53,9 +56,19 @@ QByteArray MutatedFile(std::mt19937& random) {
     for (int line = 0; line < 4; ++line) {
         bytes += RandomNumberLine(random) + "\r\n";
     }
-    const QByteArray names[] = {"999", "\xC4\xE4\xC3\xFB", "12", "ann", "", "\x81\x30\x81\x30"};
+    // Among the names, two longer than the table keeps; in the second a character outside
+    // the basic plane (GB18030 95 32 82 36) straddles the cut.
+    const QByteArray names[] = {"999",
+                                "\xC4\xE4\xC3\xFB",
+                                "12",
+                                "ann",
+                                "",
+                                "\x81\x30\x81\x30",
+                                QByteArray(70, 'x'),
+                                QByteArray(63, 'x') + "\x95\x32\x82\x36yz"};
     for (int line = 0; line < 6; ++line) {
-        bytes += names[std::uniform_int_distribution<int>(0, 5)(random)] + "\r\n";
+        bytes +=
+            names[std::uniform_int_distribution<int>(0, std::size(names) - 1)(random)] + "\r\n";
     }
     const int mutations = std::uniform_int_distribution<int>(0, 4)(random);
     for (int i = 0; i < mutations && !bytes.isEmpty(); ++i) {
@@ -84,8 +97,8 @@ std::string Hex(const QByteArray& bytes) {
     return bytes.toHex(' ').toStdString();
 }
 
-// Whatever a damaged disk or a hand edit leaves in the file, start-up gets a sound game, and
-// saving that game and reading it again gives back the same values.
+// Whatever a damaged disk or a hand edit leaves in the file, start-up takes exactly what was
+// read, gets a sound game, and saving it and reading it again gives back the same settings.
 TEST(RecordsProperty, AnyFileStartsSoundAndReadsBackWhatIsWritten) {
     QTemporaryDir folder;
     const QString path = folder.filePath("result.sav");
@@ -95,14 +108,16 @@ TEST(RecordsProperty, AnyFileStartsSoundAndReadsBackWhatIsWritten) {
         SCOPED_TRACE("case " + std::to_string(i) + ": " + Hex(bytes));
         const RecordsRead read = ReadRecordsFrom(bytes);
         ASSERT_LE(read.tableCaptions.size(), 6u);
-        const StartUpState state = StartUpFrom(read);
-        ASSERT_EQ(StartUpFault(state), "");
-        const QByteArray written = RecordsBytes(ToWrite(state));
-        ASSERT_EQ(RoundTripFault(state, ReadRecordsFrom(written)), "");
+        const SavedSettings settings = SettingsFrom(read);
+        ASSERT_EQ(ReadFault(read, settings), "");
+        ASSERT_EQ(StartFault(settings), "");
+        const QByteArray written = RecordsBytes(settings);
+        ASSERT_FALSE(written.isEmpty());
+        ASSERT_EQ(RoundTripFault(settings, SettingsFrom(ReadRecordsFrom(written))), "");
         // Through the real file now and then: the file reader is the bytes reader.
         if (i % 100 == 0) {
-            ASSERT_TRUE(WriteRecords(path, ToWrite(state)));
-            ASSERT_EQ(RoundTripFault(state, ReadRecords(path)), "");
+            ASSERT_TRUE(WriteRecords(path, settings));
+            ASSERT_EQ(RoundTripFault(settings, SettingsFrom(ReadRecords(path))), "");
         }
     }
 }
@@ -110,8 +125,12 @@ TEST(RecordsProperty, AnyFileStartsSoundAndReadsBackWhatIsWritten) {
 // The bytes reader on bytes cut off before the file's end reads what the whole file gives,
 // up to the cut: never a partial last line.
 TEST(RecordsProperty, CutOffBytesReadAPrefixOfTheWholeFile) {
-    const QByteArray file =
-        RecordsBytes({3, 20, 12, 40, {"17", u"张三"_s, "999", u"匿名"_s, "205", u"无名菜鸟"_s}});
+    SavedSettings settings{3, 20, 12, 40, {}};
+    settings.bestTimes.setTime(0, "17");
+    settings.bestTimes.setName(0, u"张三"_s);
+    settings.bestTimes.setTime(2, "205");
+    settings.bestTimes.setName(2, u"无名菜鸟"_s);
+    const QByteArray file = RecordsBytes(settings);
     const RecordsRead whole = ReadRecordsFrom(file);
     for (qsizetype cut = 0; cut <= file.size(); ++cut) {
         SCOPED_TRACE(cut);
@@ -131,7 +150,8 @@ TEST(RecordsProperty, CutOffBytesReadAPrefixOfTheWholeFile) {
     }
 }
 
-// The sanitising of start-up on the values the game itself never writes.
+// Start-up mends the values the game itself never writes: the settings keep them, and the
+// window's choice of level and field, made by these functions, mends them.
 TEST(RecordsProperty, StartUpMendsUnsoundValues) {
     struct Case {
         const char* name;
@@ -150,10 +170,16 @@ TEST(RecordsProperty, StartUpMendsUnsoundValues) {
         {"preset ignores the size", {0, 30, 30, 899, {}}, 0, {8, 8, 8}},
     };
     for (const Case& c : cases) {
-        const StartUpState state = StartUpFrom(c.read);
-        EXPECT_EQ(state.level, c.level) << c.name;
-        EXPECT_EQ(state.field, c.field) << c.name;
-        EXPECT_EQ(StartUpFault(state), "") << c.name;
+        const SavedSettings settings = SettingsFrom(c.read);
+        EXPECT_EQ(ReadFault(c.read, settings), "") << c.name;
+        const std::int16_t level = game::SelectableLevel(settings.level);
+        EXPECT_EQ(level, c.level) << c.name;
+        EXPECT_EQ(dialogs::FieldOfLevel(level,
+                                        dialogs::TextsOf({settings.fieldWidth, settings.fieldHeight,
+                                                          settings.mineTotal})),
+                  c.field)
+            << c.name;
+        EXPECT_EQ(StartFault(settings), "") << c.name;
     }
 }
 

@@ -1,4 +1,6 @@
+#include "view/field_view.h"
 #include "view/main_window.h"
+#include "view/testing/controls.h"
 #include "view/tile_sheet.h"
 
 #include <QApplication>
@@ -12,14 +14,15 @@ namespace {
 // colour: whole-pixel scaling, no smoothing.
 TEST(HighDpi, FieldIsScaledByWholePixelsWithoutSmoothing) {
     MainWindow window;
-    window.Game().showMinesLeft = true;
-    window.menuLevel_Click(0);
+    window.setShowMinesLeft(true);
+    window.selectLevel(0);
     window.show();
-    ASSERT_EQ(window.Picture2().devicePixelRatio(), 2.0);
-    const QImage screen = window.Picture2().grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage& image = window.Picture2().Image();
-    const int border = 2 * FieldPicture::border;
-    ASSERT_EQ(screen.width(), 2 * window.Picture2().width());
+    auto& field = testing::Control<FieldView>(window, "Picture2");
+    ASSERT_EQ(field.devicePixelRatio(), 2.0);
+    const QImage screen = field.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage& image = field.Image();
+    const int border = 2 * FieldView::border;
+    ASSERT_EQ(screen.width(), 2 * field.width());
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb expected = image.pixel(x, y);
@@ -35,15 +38,16 @@ TEST(HighDpi, FieldIsScaledByWholePixelsWithoutSmoothing) {
 
 TEST(HighDpi, PressesStillHitTheirCells) {
     MainWindow window;
-    window.Game().showMinesLeft = true;
-    window.menuLevel_Click(1);
+    window.setShowMinesLeft(true);
+    window.selectLevel(1);
     window.show();
+    auto& field = testing::Control<FieldView>(window, "Picture2");
     for (const game::Cell c :
          {game::Cell{0, 0}, game::Cell{15, 15}, game::Cell{7, 4}, game::Cell{3, 9}}) {
         const int left = (c.y % 2 == 0 ? 9 : 0) + 18 * c.x;
-        const QPoint at(FieldPicture::border + left + 9, FieldPicture::border + 17 * c.y + 11);
-        QTest::mouseClick(&window.Picture2(), Qt::RightButton, {}, at);
-        EXPECT_EQ(window.Game().cellView[c.x][c.y], game::tile::flag) << c.x << "," << c.y;
+        const QPoint at(FieldView::border + left + 9, FieldView::border + 17 * c.y + 11);
+        QTest::mouseClick(&field, Qt::RightButton, {}, at);
+        EXPECT_EQ(window.game().cellView()[c.x][c.y], game::tile::flag) << c.x << "," << c.y;
     }
 }
 

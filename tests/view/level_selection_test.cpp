@@ -1,18 +1,33 @@
+#include "dialogs/testing/fake_modal_runner.h"
+#include "status/face_button.h"
+#include "status/status_label.h"
+#include "view/field_view.h"
 #include "view/main_window.h"
+#include "view/testing/controls.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace torvane::view {
 namespace {
 
+using testing::Control;
+
+QAction& LevelItem(MainWindow& window, int index) {
+    const QByteArray name =
+        index == game::Custom ? QByteArray("menuCustom") : "menuLevel_" + QByteArray::number(index);
+    return Control<QAction>(window, name.constData());
+}
+
 int CheckedItems(MainWindow& window) {
-    int checked = window.MenuCustom().isChecked();
-    for (int i = 0; i < 3; ++i) {
-        checked += window.MenuLevel(i).isChecked();
+    int checked = 0;
+    for (int i = 0; i <= game::Custom; ++i) {
+        checked += LevelItem(window, i).isChecked();
     }
     return checked;
 }
@@ -28,46 +43,79 @@ TEST(LevelSelection, PresetLevelsSizeTheFieldAndPlaceFaceAndClock) {
                           {2, {554, 284}, 271, 519, 80},
                           {1, {302, 284}, 145, 267, 35}}; // expert back to intermediate
     MainWindow window;
-    window.Game().showMinesLeft = true;
+    window.setShowMinesLeft(true);
     window.show();
+    const auto& field = Control<FieldView>(window, "Picture2");
+    const auto& face = Control<status::FaceButton>(window, "Command1");
+    const auto& counter = Control<status::CounterLabel>(window, "Label1");
+    const auto& clockLabel = Control<QLabel>(window, "Label2");
     for (const Case& c : cases) {
-        window.menuLevel_Click(c.level);
-        EXPECT_EQ(window.Picture2().size(), c.picture) << c.level;
-        EXPECT_EQ(window.Picture2().pos(), QPoint(8, 29));
-        EXPECT_EQ(window.Command1().x(), c.faceLeft);
-        EXPECT_EQ(window.Command1().x() + 14, 9 * window.Game().fieldWidth + 15);
-        EXPECT_EQ(window.Label2().x(), c.clockLeft);
-        EXPECT_EQ(window.Label1().pos(), QPoint(16, 2));
+        window.selectLevel(c.level);
+        EXPECT_EQ(field.size(), c.picture) << c.level;
+        EXPECT_EQ(field.pos(), QPoint(8, 29));
+        EXPECT_EQ(face.x(), c.faceLeft);
+        EXPECT_EQ(face.x() + 14, 9 * window.game().fieldWidth() + 15);
+        EXPECT_EQ(clockLabel.x(), c.clockLeft);
+        EXPECT_EQ(counter.pos(), QPoint(16, 2));
         EXPECT_EQ(window.centralWidget()->size(), c.picture + QSize(15, 37));
-        EXPECT_EQ(window.Label1().text(), QString::number(c.mines));
-        EXPECT_EQ(window.Game().level, c.level);
-        EXPECT_TRUE(window.MenuLevel(c.level).isChecked());
+        EXPECT_EQ(counter.text(), QString::number(c.mines));
+        EXPECT_EQ(window.game().level(), c.level);
+        EXPECT_TRUE(LevelItem(window, c.level).isChecked());
         EXPECT_EQ(CheckedItems(window), 1);
-        EXPECT_TRUE(window.Game().gameOn);
+        EXPECT_TRUE(window.game().gameOn());
     }
 }
 
 TEST(LevelSelection, SameLevelAgainStartsANewGameOfTheSameSize) {
     MainWindow window;
-    window.menuLevel_Click(0);
+    window.selectLevel(0);
     window.show();
-    QTest::mouseClick(&window.Picture2(), Qt::RightButton, {}, QPoint(2 + 9 + 9, 2 + 10));
-    ASSERT_EQ(window.Game().cellView[0][0], game::tile::flag);
+    QTest::mouseClick(&Control<FieldView>(window, "Picture2"), Qt::RightButton, {},
+                      QPoint(2 + 9 + 9, 2 + 10));
+    ASSERT_EQ(window.game().cellView()[0][0], game::tile::flag);
     const QSize size = window.size();
-    window.menuLevel_Click(0);
+    window.selectLevel(0);
     EXPECT_EQ(window.size(), size);
-    EXPECT_EQ(window.Game().cellView[0][0], game::tile::covered);
-    EXPECT_EQ(window.Label2().text(), "0");
+    EXPECT_EQ(window.game().cellView()[0][0], game::tile::covered);
+    EXPECT_EQ(Control<QLabel>(window, "Label2").text(), "0");
 }
 
-TEST(LevelSelection, CustomLevelTakesItsSizeFromTheSourceAndMovesTheCheck) {
+TEST(LevelSelection, CustomLevelTakesItsSizeFromTheTextsAndMovesTheCheck) {
     MainWindow window;
-    window.FormCustom().SetTexts({"8", "8", "8"});
-    window.menuLevel_Click(2);
-    window.menuLevel_Click(3);
-    EXPECT_EQ(window.Game().level, 3);
-    EXPECT_EQ(window.Picture2().size(), QSize(158, 148));
-    EXPECT_TRUE(window.MenuCustom().isChecked());
+    window.restoreLevel(game::Expert, {8, 8, 8});
+    window.selectLevel(game::Custom);
+    EXPECT_EQ(window.game().level(), game::Custom);
+    EXPECT_EQ(Control<FieldView>(window, "Picture2").size(), QSize(158, 148));
+    EXPECT_TRUE(LevelItem(window, game::Custom).isChecked());
+    EXPECT_EQ(CheckedItems(window), 1);
+}
+
+// The dialog opens on the size being played and the custom level plays what it was left with.
+TEST(LevelSelection, CustomItemAsksForTheSizeStartingFromTheCurrentField) {
+    MainWindow window;
+    auto runner = std::make_unique<dialogs::testing::FakeModalRunner>();
+    dialogs::testing::FakeModalRunner& modal = *runner;
+    window.SetModalRunner(std::move(runner));
+    window.selectLevel(game::Beginner);
+    QStringList opened;
+    modal.whileShowing = [&opened](QDialog& dialog) {
+        const char* const boxes[] = {"Text1_0", "Text1_1", "Text1_2"};
+        const char* const typed[] = {"10", "9", "12"};
+        for (int i = 0; i < 3; ++i) {
+            auto& box = Control<QLineEdit>(dialog, boxes[i]);
+            opened << box.text();
+            box.setText(QString::fromLatin1(typed[i]));
+        }
+        Control<QPushButton>(dialog, "Command1").click();
+    };
+    Control<QAction>(window, "menuCustom").trigger();
+    ASSERT_EQ(modal.shown.size(), 1u);
+    EXPECT_EQ(modal.shown[0]->objectName(), "formCustom");
+    EXPECT_EQ(opened, QStringList({"8", "8", "8"}));
+    EXPECT_EQ(window.game().level(), game::Custom);
+    EXPECT_EQ(window.game().fieldSize(), (game::FieldSize{10, 9, 12}));
+    EXPECT_EQ(Control<FieldView>(window, "Picture2").size(), QSize(194, 165));
+    EXPECT_TRUE(LevelItem(window, game::Custom).isChecked());
     EXPECT_EQ(CheckedItems(window), 1);
 }
 
@@ -76,8 +124,9 @@ TEST(MainWindow, MenuItemsInOrder) {
     EXPECT_EQ(window.windowTitle(), "Torvane");
     EXPECT_EQ(window.objectName(), "Form1");
     ASSERT_EQ(window.menuBar()->actions().size(), 1);
-    EXPECT_EQ(window.MenuGame().title(), "游戏(&G)");
-    EXPECT_EQ(window.MenuGame().objectName(), "menuGame");
+    const auto& menu = Control<QMenu>(window, "menuGame");
+    EXPECT_EQ(menu.title(), "游戏(&G)");
+    EXPECT_EQ(window.menuBar()->actions()[0], menu.menuAction());
     struct Item {
         const char* name;
         const char16_t* caption;
@@ -92,7 +141,7 @@ TEST(MainWindow, MenuItemsInOrder) {
                              {"menuBest", u"成绩榜"},
                              {"menusep2", u""},
                              {"menuExit", u"退出(&X)"}};
-    const auto actions = window.MenuGame().actions();
+    const auto actions = menu.actions();
     ASSERT_EQ(actions.size(), static_cast<qsizetype>(std::size(expected)));
     for (qsizetype i = 0; i < actions.size(); ++i) {
         EXPECT_EQ(actions[i]->objectName(), QString::fromLatin1(expected[i].name));
@@ -105,46 +154,57 @@ TEST(MainWindow, MenuItemsInOrder) {
 
 TEST(MainWindow, F2AndTheFaceStartANewGameAndTheFieldGetsTheFocus) {
     MainWindow window;
-    window.menuLevel_Click(0);
+    window.selectLevel(0);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::mouseClick(&window.Picture2(), Qt::RightButton, {}, QPoint(20, 12));
-    ASSERT_EQ(window.Game().minesLeft, 7);
+    auto& field = Control<FieldView>(window, "Picture2");
+    auto& face = Control<status::FaceButton>(window, "Command1");
+    QTest::mouseClick(&field, Qt::RightButton, {}, QPoint(20, 12));
+    ASSERT_EQ(window.game().minesLeft(), 7);
     QTest::keyClick(&window, Qt::Key_F2);
-    EXPECT_EQ(window.Game().minesLeft, 8);
-    EXPECT_EQ(window.Game().level, 0);
+    EXPECT_EQ(window.game().minesLeft(), 8);
+    EXPECT_EQ(window.game().level(), 0);
 
-    QTest::mouseClick(&window.Picture2(), Qt::RightButton, {}, QPoint(20, 12));
-    window.Command1().setFocus();
-    QTest::mouseClick(&window.Command1(), Qt::LeftButton);
-    EXPECT_EQ(window.Game().minesLeft, 8);
-    EXPECT_EQ(window.Command1().text(), "K");
-    EXPECT_TRUE(window.Picture2().hasFocus());
+    QTest::mouseClick(&field, Qt::RightButton, {}, QPoint(20, 12));
+    face.setFocus();
+    QTest::mouseClick(&face, Qt::LeftButton);
+    EXPECT_EQ(window.game().minesLeft(), 8);
+    EXPECT_EQ(face.text(), "K");
+    EXPECT_TRUE(field.hasFocus());
 }
-
-} // namespace
-} // namespace torvane::view
-
-namespace torvane::view {
-namespace {
 
 // A screen reader hears the counter's number with what it counts, and the game's state.
 TEST(MainWindow, StatusItemsTellTheirMeaningToAssistiveTools) {
     MainWindow window;
-    window.Game().showMinesLeft = true;
-    window.menuLevel_Click(0);
-    EXPECT_TRUE(window.Label1().accessibleDescription().startsWith(u"未标记的地雷数"));
-    window.Label1_Click();
-    EXPECT_TRUE(window.Label1().accessibleDescription().startsWith(u"未翻开的安全格数"));
-    EXPECT_EQ(window.Command1().accessibleName(), u"新游戏");
-    EXPECT_EQ(window.Command1().accessibleDescription(), u"游戏进行中");
-    window.SetFaceCaption("L");
-    EXPECT_EQ(window.Command1().accessibleDescription(), u"失败：踩到了地雷");
-    window.SetFaceCaption("J");
-    EXPECT_EQ(window.Command1().accessibleDescription(), u"胜利");
-    EXPECT_FALSE(window.Label2().accessibleDescription().isEmpty());
-    EXPECT_FALSE(window.Picture2().accessibleName().isEmpty());
+    window.SetModalRunner(std::make_unique<dialogs::testing::FakeModalRunner>());
+    // Every game of 8 x 8 lays its 8 mines along the bottom row.
+    int draw = 0;
+    window.SetRandomSource([&draw] {
+        const int mine = draw++ % 16;
+        return mine % 2 == 0 ? (static_cast<float>(mine / 2) + 0.5f) / 8 : 7.5f / 8;
+    });
+    window.setShowMinesLeft(true);
+    window.restoreLevel(game::Custom, {8, 8, 8});
+    window.show();
+    auto& field = Control<FieldView>(window, "Picture2");
+    auto& counter = Control<status::CounterLabel>(window, "Label1");
+    auto& face = Control<status::FaceButton>(window, "Command1");
+    EXPECT_TRUE(counter.accessibleDescription().startsWith(u"未标记的地雷数"));
+    QTest::mouseClick(&counter, Qt::LeftButton);
+    EXPECT_TRUE(counter.accessibleDescription().startsWith(u"未翻开的安全格数"));
+    EXPECT_EQ(face.accessibleName(), u"新游戏");
+    EXPECT_EQ(face.accessibleDescription(), u"游戏进行中");
+    const QPoint bottomLeftCell(2 + 9, 2 + 17 * 7 + 11); // a mine
+    QTest::mouseClick(&field, Qt::LeftButton, {}, bottomLeftCell);
+    ASSERT_EQ(face.text(), "L");
+    EXPECT_EQ(face.accessibleDescription(), u"失败：踩到了地雷");
+    QTest::mouseClick(&face, Qt::LeftButton);
+    QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(2 + 9 + 9, 2 + 11));
+    ASSERT_EQ(face.text(), "J");
+    EXPECT_EQ(face.accessibleDescription(), u"胜利");
+    EXPECT_FALSE(Control<QLabel>(window, "Label2").accessibleDescription().isEmpty());
+    EXPECT_FALSE(field.accessibleName().isEmpty());
 }
 
 } // namespace

@@ -1,7 +1,13 @@
 #include "dialogs/testing/fake_modal_runner.h"
+#include "status/colours.h"
+#include "status/face_button.h"
+#include "status/status_label.h"
+#include "view/field_view.h"
 #include "view/main_window.h"
+#include "view/testing/controls.h"
 #include "view/tile_sheet.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QTest>
 #include <deque>
@@ -11,6 +17,7 @@ namespace torvane::view {
 namespace {
 
 using game::Cell;
+using testing::Control;
 
 // A window whose mines fall where the test says, played with real mouse events.
 class ScriptedGame : public ::testing::Test {
@@ -25,26 +32,25 @@ class ScriptedGame : public ::testing::Test {
             draws.pop_front();
             return r;
         });
-        window.FormCustom().SetTexts(
-            {QString::number(w), QString::number(h), QString::number(mines.size())});
-        window.Clock().SetSecondsSource([this] { return now; });
-        window.Game().showMinesLeft = true;
-        window.menuLevel_Click(3);
+        window.SetClockSource([this] { return now; });
+        window.setShowMinesLeft(true);
+        window.restoreLevel(game::Custom,
+                            {static_cast<std::int16_t>(w), static_cast<std::int16_t>(h),
+                             static_cast<std::int16_t>(mines.size())});
         window.show();
     }
 
     // Clicks the middle of a cell, in the widget's own coordinates.
     void Click(Qt::MouseButton button, int x, int y) {
         const int left = (y % 2 == 0 ? 9 : 0) + 18 * x;
-        const QPoint at(FieldPicture::border + left + 9, FieldPicture::border + 17 * y + 11);
-        QTest::mouseClick(&window.Picture2(), button, {}, at);
+        const QPoint at(FieldView::border + left + 9, FieldView::border + 17 * y + 11);
+        QTest::mouseClick(&field(), button, {}, at);
     }
 
     // What the screen shows of one cell, compared with a tile of the sheet.
     bool Shows(int x, int y, game::TileIndex t) {
-        window.Picture2().Refresh();
-        const QImage screen =
-            window.Picture2().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        field().Refresh();
+        const QImage screen = field().grab().toImage().convertToFormat(QImage::Format_RGB32);
         const auto at =
             game::TilePosition({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
         const QImage tile = TileSheet().copy(TileColumn(t), 0, 19, 24);
@@ -58,6 +64,16 @@ class ScriptedGame : public ::testing::Test {
         }
         return true;
     }
+
+    // Lets the clock's timer run until the game's clock reads as expected.
+    bool ClockReaches(int seconds) {
+        return QTest::qWaitFor([&] { return window.game().clock().seconds == seconds; }, 3000);
+    }
+
+    FieldView& field() { return Control<FieldView>(window, "Picture2"); }
+    status::FaceButton& face() { return Control<status::FaceButton>(window, "Command1"); }
+    status::CounterLabel& counter() { return Control<status::CounterLabel>(window, "Label1"); }
+    QString clockText() { return Control<QLabel>(window, "Label2").text(); }
 
     std::deque<float> draws;
     double now = 100.0;
@@ -75,38 +91,38 @@ TEST_F(ScriptedGame, FlagsFloodAndWin) {
     Lay(5, 4, {{4, 0}, {0, 3}});
     Click(Qt::RightButton, 4, 0);
     EXPECT_TRUE(Shows(4, 0, game::tile::flag));
-    EXPECT_EQ(window.Label1().text(), "1");
-    EXPECT_TRUE(window.Clock().Running());
+    EXPECT_EQ(counter().text(), "1");
+    EXPECT_TRUE(window.game().clock().running);
     Click(Qt::RightButton, 1, 1);
     Click(Qt::RightButton, 2, 1);
-    EXPECT_EQ(window.Label1().text(), "-1");
+    EXPECT_EQ(counter().text(), "-1");
     Click(Qt::RightButton, 1, 1);
     Click(Qt::RightButton, 2, 1);
     EXPECT_TRUE(Shows(1, 1, game::tile::covered));
 
     Click(Qt::RightButton, 0, 2); // a flag on a safe cell holds the win back
     now += 3.7;
-    window.Clock().Timer1_Timer();
-    EXPECT_EQ(window.Label2().text(), "3");
+    ASSERT_TRUE(ClockReaches(3));
+    EXPECT_EQ(clockText(), "3");
     Click(Qt::LeftButton, 2, 2); // floods everything but the mines and the flag
     EXPECT_TRUE(Shows(2, 2, game::tile::open));
     EXPECT_TRUE(Shows(3, 0, game::tile::open + 1));
     EXPECT_TRUE(Shows(0, 2, game::tile::flag));
-    EXPECT_TRUE(window.Game().gameOn);
-    EXPECT_EQ(window.Game().cellsToOpen, 1);
+    EXPECT_TRUE(window.game().gameOn());
+    EXPECT_EQ(window.game().cellsToOpen(), 1);
 
     Click(Qt::RightButton, 0, 2);
     Click(Qt::LeftButton, 0, 2);
-    window.Label1_Click();
-    EXPECT_EQ(window.Game().cellsToOpen, 0);
-    EXPECT_FALSE(window.Game().gameOn);
-    EXPECT_EQ(window.Command1().text(), "J");
-    EXPECT_EQ(window.Command1().BackColour(), game::colour::green);
+    QTest::mouseClick(&counter(), Qt::LeftButton);
+    EXPECT_EQ(window.game().cellsToOpen(), 0);
+    EXPECT_FALSE(window.game().gameOn());
+    EXPECT_EQ(face().text(), "J");
+    EXPECT_EQ(face().BackColour(), status::colour::green);
     EXPECT_TRUE(Shows(0, 3, game::tile::flag));
-    EXPECT_EQ(window.Label1().text(), "0");
-    EXPECT_EQ(window.Label1().ForeColour(), game::colour::green);
-    EXPECT_FALSE(window.Clock().Running());
-    EXPECT_EQ(window.Label2().text(), "3");
+    EXPECT_EQ(counter().text(), "0");
+    EXPECT_EQ(counter().ForeColour(), status::colour::green);
+    EXPECT_FALSE(window.game().clock().running);
+    EXPECT_EQ(clockText(), "3");
     EXPECT_TRUE(modal->nameRequests.empty()); // the custom level keeps no records
     EXPECT_TRUE(modal->shown.empty());
 }
@@ -116,37 +132,37 @@ TEST_F(ScriptedGame, LossShowsMinesWrongFlagsAndTheExplosion) {
     Click(Qt::RightButton, 0, 0); // right
     Click(Qt::RightButton, 1, 2); // wrong
     Click(Qt::LeftButton, 2, 1);
-    EXPECT_EQ(window.Command1().text(), "L");
-    EXPECT_EQ(window.Command1().BackColour(), game::colour::red);
+    EXPECT_EQ(face().text(), "L");
+    EXPECT_EQ(face().BackColour(), status::colour::red);
     EXPECT_TRUE(Shows(0, 0, game::tile::flag));
     EXPECT_TRUE(Shows(1, 2, game::tile::wrongFlag));
     EXPECT_TRUE(Shows(3, 2, game::tile::mine));
     EXPECT_TRUE(Shows(2, 1, game::tile::explodedMine));
-    EXPECT_EQ(window.Label1().text(), "1");
-    EXPECT_EQ(window.Label2().text(), "0");
+    EXPECT_EQ(counter().text(), "1");
+    EXPECT_EQ(clockText(), "0");
 
     // The frozen field ignores presses, the clock included.
     Click(Qt::LeftButton, 1, 1);
     EXPECT_TRUE(Shows(1, 1, game::tile::covered));
-    EXPECT_FALSE(window.Clock().Running());
+    EXPECT_FALSE(window.game().clock().running);
 }
 
 TEST_F(ScriptedGame, ClockStartsOnAnyFirstPressStopsAt999AndResets) {
     Lay(4, 3, {{3, 2}});
-    QTest::mouseClick(&window.Picture2(), Qt::MiddleButton, {}, QPoint(4, 4)); // beside the cells
-    EXPECT_TRUE(window.Clock().Running());
+    QTest::mouseClick(&field(), Qt::MiddleButton, {}, QPoint(4, 4)); // beside the cells
+    EXPECT_TRUE(window.game().clock().running);
     now += 999.2;
-    window.Clock().Timer1_Timer();
-    EXPECT_EQ(window.Label2().text(), "999");
-    EXPECT_FALSE(window.Clock().Running());
+    ASSERT_TRUE(ClockReaches(999));
+    EXPECT_EQ(clockText(), "999");
+    EXPECT_FALSE(window.game().clock().running);
     Click(Qt::RightButton, 0, 0);
-    EXPECT_FALSE(window.Clock().Running());
-    EXPECT_EQ(window.Label1().text(), "0");
+    EXPECT_FALSE(window.game().clock().running);
+    EXPECT_EQ(counter().text(), "0");
 
-    window.menuNew_Click();
-    EXPECT_EQ(window.Label2().text(), "0");
+    Control<QAction>(window, "menuNew").trigger();
+    EXPECT_EQ(clockText(), "0");
     Click(Qt::RightButton, 0, 0);
-    EXPECT_TRUE(window.Clock().Running());
+    EXPECT_TRUE(window.game().clock().running);
 }
 
 TEST_F(ScriptedGame, PresetWinHandsLevelAndClockToTheRecordStep) {
@@ -161,14 +177,15 @@ TEST_F(ScriptedGame, PresetWinHandsLevelAndClockToTheRecordStep) {
         return r;
     });
     modal->answer = QStringLiteral("小明");
-    window.menuLevel_Click(0);
+    window.selectLevel(0);
     window.show();
     Click(Qt::LeftButton, 0, 0);
     ASSERT_EQ(modal->nameRequests.size(), 1u);
-    EXPECT_EQ(window.FormScores().Label1(0)->text(), "0");
-    EXPECT_EQ(window.FormScores().Label1(1)->text(), "小明");
+    auto& scores = Control<QDialog>(window, "formScores");
+    EXPECT_EQ(Control<QLabel>(scores, "Label1_0").text(), "0");
+    EXPECT_EQ(Control<QLabel>(scores, "Label1_1").text(), "小明");
     ASSERT_EQ(modal->shown.size(), 1u);
-    EXPECT_EQ(modal->shown[0], &window.FormScores());
+    EXPECT_EQ(modal->shown[0], &scores);
 }
 
 } // namespace

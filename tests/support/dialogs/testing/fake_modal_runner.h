@@ -13,6 +13,7 @@ struct NameRequest {
     QString prompt;
     QString title;
     QString preset;
+    int maxLength;
 };
 
 // Stands in for the player: answers the name prompt with a scripted text and records
@@ -31,8 +32,9 @@ class FakeModalRunner : public ModalRunner {
             whileShowing(dialog);
         }
     }
-    QString AskName(const QString& prompt, const QString& title, const QString& preset) override {
-        nameRequests.push_back({prompt, title, preset});
+    QString AskName(const QString& prompt, const QString& title, const QString& preset,
+                    int maxLength) override {
+        nameRequests.push_back({prompt, title, preset, maxLength});
         if (whileAsking) {
             whileAsking();
         }

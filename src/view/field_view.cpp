@@ -1,4 +1,4 @@
-#include "view/field_picture.h"
+#include "view/field_view.h"
 
 #include "game/hex_geometry.h"
 #include "platform/raster_blit.h"
@@ -7,10 +7,11 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace torvane::view {
 
-FieldPicture::FieldPicture(QWidget* parent) : QFrame(parent) {
+FieldView::FieldView(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture2"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(border);
@@ -21,11 +22,11 @@ FieldPicture::FieldPicture(QWidget* parent) : QFrame(parent) {
 }
 
 // The navy of a classic active title bar.
-QColor FieldPicture::Background() {
+QColor FieldView::Background() {
     return QColor(0, 0, 128);
 }
 
-void FieldPicture::SetFieldSize(int columns, int rows) {
+void FieldView::SetFieldSize(int columns, int rows) {
     const auto inner = game::FieldPixelSize(columns, rows);
     setFixedSize(inner.x + 2 * border, inner.y + 2 * border);
     if (image_.size() != QSize(inner.x, inner.y)) {
@@ -35,12 +36,12 @@ void FieldPicture::SetFieldSize(int columns, int rows) {
     }
 }
 
-void FieldPicture::Clear() {
+void FieldView::Clear() {
     image_.fill(Background());
     dirty_ = image_.rect();
 }
 
-void FieldPicture::DrawTile(int x, int y, game::TileIndex t) {
+void FieldView::DrawTile(int x, int y, game::TileIndex t) {
     const auto at =
         game::TilePosition({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
     const QImage& sheet = TileSheet();
@@ -51,7 +52,7 @@ void FieldPicture::DrawTile(int x, int y, game::TileIndex t) {
 
 // Only the part drawn since the last refresh: a press changes a cell or a region,
 // and the rest of the screen already shows the image.
-void FieldPicture::Refresh() {
+void FieldView::Refresh() {
     const QRect changed = dirty_ & image_.rect();
     dirty_ = QRect();
     if (!changed.isEmpty()) {
@@ -59,7 +60,7 @@ void FieldPicture::Refresh() {
     }
 }
 
-void FieldPicture::paintEvent(QPaintEvent* event) {
+void FieldView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     // Drawn at whole device pixels without smoothing, so the art stays sharp when scaled.
@@ -68,7 +69,7 @@ void FieldPicture::paintEvent(QPaintEvent* event) {
     painter.drawImage(target, image_, target.translated(-contentsRect().topLeft()));
 }
 
-void FieldPicture::mousePressEvent(QMouseEvent* event) {
+void FieldView::mousePressEvent(QMouseEvent* event) {
     std::int16_t button = 0;
     switch (event->button()) {
     case Qt::LeftButton:
@@ -83,8 +84,13 @@ void FieldPicture::mousePressEvent(QMouseEvent* event) {
     default:
         return;
     }
-    const QPointF at = event->position() - QPointF(contentsRect().topLeft());
-    emit mouseDown(button, static_cast<float>(at.x()), static_cast<float>(at.y()));
+    const QRect image = contentsRect();
+    const QPointF at = event->position();
+    if (!image.contains(QPoint(qFloor(at.x()), qFloor(at.y())))) {
+        return;
+    }
+    const QPointF inImage = at - QPointF(image.topLeft());
+    emit pressed(button, static_cast<float>(inImage.x()), static_cast<float>(inImage.y()));
 }
 
 } // namespace torvane::view

@@ -11,11 +11,11 @@ int main(int argc, char* argv[]) {
     }
     const QString path = QString::fromLocal8Bit(argv[1]);
     for (std::int16_t version = 0;; version = static_cast<std::int16_t>((version + 1) % 30000)) {
-        torvane::store::RecordsToWrite records{
+        torvane::store::SavedSettings settings{
             static_cast<std::int16_t>(version % 4), version, 16, 35, {}};
-        for (auto& caption : records.tableCaptions) {
-            caption = QStringLiteral("第%1版").arg(version);
+        for (int i = 0; i < torvane::store::BestTimes::captionCount; ++i) {
+            settings.bestTimes.setCaption(i, QStringLiteral("第%1版").arg(version));
         }
-        torvane::store::WriteRecords(path, records);
+        torvane::store::WriteRecords(path, settings);
     }
 }

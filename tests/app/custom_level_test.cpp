@@ -1,15 +1,27 @@
 #include "dialogs/testing/fake_modal_runner.h"
+#include "status/status_label.h"
+#include "view/field_view.h"
 #include "view/main_window.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace torvane::view {
 namespace {
 
 using Texts = std::array<QString, 3>;
+
+QLineEdit& Box(QDialog& dialog, int i) {
+    QLineEdit* box = dialog.findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
+    EXPECT_NE(box, nullptr) << i;
+    return *box;
+}
+
+Texts BoxTexts(QDialog& dialog) {
+    return {Box(dialog, 0).text(), Box(dialog, 1).text(), Box(dialog, 2).text()};
+}
 
 // The custom item: the boxes are filled from the game, the player types and leaves
 // the dialog one way or another, and the custom level is selected in every case.
@@ -19,30 +31,35 @@ class CustomLevel : public ::testing::Test {
         auto runner = std::make_unique<dialogs::testing::FakeModalRunner>();
         modal = runner.get();
         window.SetModalRunner(std::move(runner));
-        window.Game().showMinesLeft = true;
-        window.menuLevel_Click(2);
+        window.setShowMinesLeft(true);
+        window.selectLevel(2);
     }
     // Types into the boxes, then presses a button: "确定", "取消" or the close box.
     void Choose(const Texts& typed, const char* button) {
-        modal->whileShowing = [&, button](QDialog&) {
-            dialogs::CustomDialog& dialog = window.FormCustom();
-            opened = dialog.Texts();
+        modal->whileShowing = [&, button](QDialog& dialog) {
+            opened = BoxTexts(dialog);
             for (int i = 0; i < 3; ++i) {
-                dialog.Text1(i)->setText(typed[static_cast<std::size_t>(i)]);
+                Box(dialog, i).setText(typed[static_cast<std::size_t>(i)]);
             }
             if (QLatin1String(button) == "ok") {
-                dialog.Command1_Click();
+                dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
             } else if (QLatin1String(button) == "cancel") {
-                dialog.Command2_Click();
+                dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
             } else {
                 dialog.reject();
             }
         };
-        window.menuCustom_Click();
+        Item("menuCustom").trigger();
     }
-    game::FieldSize Played() {
-        const game::Game& g = window.Game();
-        return {g.fieldWidth, g.fieldHeight, g.mineTotal};
+    QAction& Item(const QString& name) {
+        QAction* item = window.findChild<QAction*>(name);
+        EXPECT_NE(item, nullptr) << name.toStdString();
+        return *item;
+    }
+    QDialog& CustomDialog() {
+        QDialog* dialog = window.findChild<QDialog*>(QStringLiteral("formCustom"));
+        EXPECT_NE(dialog, nullptr);
+        return *dialog;
     }
 
     MainWindow window;
@@ -53,10 +70,10 @@ class CustomLevel : public ::testing::Test {
 TEST_F(CustomLevel, OpensWithTheCurrentSize) {
     Choose({"30", "16", "80"}, "cancel");
     EXPECT_EQ(opened, (Texts{"30", "16", "80"}));
-    EXPECT_EQ(Played(), (game::FieldSize{30, 16, 80}));
-    EXPECT_EQ(window.Game().level, 3);
-    EXPECT_TRUE(window.MenuCustom().isChecked());
-    EXPECT_FALSE(window.MenuLevel(2).isChecked());
+    EXPECT_EQ(window.game().fieldSize(), (game::FieldSize{30, 16, 80}));
+    EXPECT_EQ(window.game().level(), game::Custom);
+    EXPECT_TRUE(Item("menuCustom").isChecked());
+    EXPECT_FALSE(Item("menuLevel_2").isChecked());
 }
 
 TEST_F(CustomLevel, WhatIsPlayedAfterEachWayOut) {
@@ -78,21 +95,24 @@ TEST_F(CustomLevel, WhatIsPlayedAfterEachWayOut) {
     };
     for (const Case& c : cases) {
         Choose(c.typed, c.button);
-        EXPECT_EQ(Played(), c.played) << c.typed[0].toStdString() << " " << c.button;
-        EXPECT_EQ(window.FormCustom().Texts(), c.boxesAfter);
-        EXPECT_EQ(window.Game().level, 3);
-        EXPECT_TRUE(window.Game().gameOn);
-        EXPECT_EQ(window.Picture2().width(), 18 * c.played.columns + 14);
-        EXPECT_EQ(window.Label1().text(), QString::number(c.played.mines));
+        const game::Game& g = window.game();
+        EXPECT_EQ(g.fieldSize(), c.played) << c.typed[0].toStdString() << " " << c.button;
+        EXPECT_EQ(BoxTexts(CustomDialog()), c.boxesAfter);
+        EXPECT_EQ(g.level(), game::Custom);
+        EXPECT_TRUE(g.gameOn());
+        EXPECT_EQ(window.findChild<FieldView*>(QStringLiteral("Picture2"))->width(),
+                  18 * c.played.columns + 14);
+        EXPECT_EQ(window.findChild<status::CounterLabel*>(QStringLiteral("Label1"))->text(),
+                  QString::number(c.played.mines));
     }
 }
 
 TEST_F(CustomLevel, BestTimesItemShowsTheTableAndChangesNothing) {
-    window.menuBest_Click();
+    Item("menuBest").trigger();
     ASSERT_EQ(modal->shown.size(), 1u);
-    EXPECT_EQ(modal->shown[0], &window.FormScores());
-    EXPECT_EQ(window.Game().level, 2);
-    EXPECT_TRUE(window.Game().gameOn);
+    EXPECT_EQ(modal->shown[0], window.findChild<QDialog*>(QStringLiteral("formScores")));
+    EXPECT_EQ(window.game().level(), game::Expert);
+    EXPECT_TRUE(window.game().gameOn());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
+#include "app/game_session.h"
 #include "platform/termination_signals.h"
 #include "store/records_location.h"
-#include "store/session.h"
 #include "view/main_window.h"
 
 #include <QApplication>
@@ -12,11 +12,11 @@ int main(int argc, char* argv[]) {
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("torvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.torvane.torvane"));
 
     torvane::view::MainWindow window;
-    torvane::store::Session session(window, torvane::store::RecordsPath());
-    session.Form_Load();
+    torvane::app::GameSession session(window, torvane::store::RecordsLocation());
+    session.loadSettings();
     // A request to end from outside closes the window like the close box.
     torvane::platform::OnTerminationSignal(&window, [&window] { window.close(); });
     window.show();

@@ -1,22 +1,24 @@
+#include "app/game_session.h"
 #include "dialogs/testing/fake_modal_runner.h"
-#include "store/records_file.h"
-#include "store/session.h"
+#include "status/face_button.h"
+#include "status/status_label.h"
+#include "view/field_view.h"
 #include "view/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace torvane::store {
+namespace torvane::app {
 namespace {
 
-class SessionTest : public ::testing::Test {
+class GameSessionTest : public ::testing::Test {
   protected:
     QString Path() const { return folder.filePath(QStringLiteral("result.sav")); }
     void WriteFile(const QByteArray& bytes) {
@@ -35,16 +37,42 @@ class SessionTest : public ::testing::Test {
         auto runner = std::make_unique<dialogs::testing::FakeModalRunner>();
         modal = runner.get();
         window->SetModalRunner(std::move(runner));
-        session = std::make_unique<Session>(*window, Path());
-        session->Form_Load();
+        session = std::make_unique<GameSession>(*window, Path());
+        session->loadSettings();
         window->show();
     }
-    QString Table(int i) const { return window->FormScores().Label1(i)->text(); }
-    std::array<QString, 3> Boxes() const { return window->FormCustom().Texts(); }
+    template <typename T> T& Child(QObject& parent, const QString& name) const {
+        T* child = parent.findChild<T*>(name);
+        EXPECT_NE(child, nullptr) << name.toStdString();
+        return *child;
+    }
+    QAction& Item(const QString& name) const { return Child<QAction>(*window, name); }
+    status::CounterLabel& Counter() const { return Child<status::CounterLabel>(*window, "Label1"); }
+    // The best-times table as the "成绩榜" item shows it.
+    QString Table(int i) const {
+        Item("menuBest").trigger();
+        return Child<QLabel>(Child<QDialog>(*window, "formScores"),
+                             QStringLiteral("Label1_%1").arg(i))
+            .text();
+    }
+    // The custom boxes as the "自定义难度" item opens them, left with "取消".
+    std::array<QString, 3> Boxes() const {
+        std::array<QString, 3> boxes;
+        modal->whileShowing = [this, &boxes](QDialog& dialog) {
+            for (int i = 0; i < 3; ++i) {
+                boxes[static_cast<std::size_t>(i)] =
+                    Child<QLineEdit>(dialog, QStringLiteral("Text1_%1").arg(i)).text();
+            }
+            dialog.reject();
+        };
+        Item("menuCustom").trigger();
+        modal->whileShowing = nullptr;
+        return boxes;
+    }
 
     QTemporaryDir folder;
     std::unique_ptr<view::MainWindow> window;
-    std::unique_ptr<Session> session;
+    std::unique_ptr<GameSession> session;
     dialogs::testing::FakeModalRunner* modal = nullptr;
 };
 
@@ -52,15 +80,16 @@ const QByteArray firstRunFile = QByteArray(" 1 \r\n 16 \r\n 16 \r\n 35 \r\n999\r
                                 "\xc4\xe4\xc3\xfb\r\n999\r\n\xc4\xe4\xc3\xfb\r\n999\r\n" +
                                 "\xc4\xe4\xc3\xfb\r\n";
 
-TEST_F(SessionTest, FirstStartWithoutAFile) {
+TEST_F(GameSessionTest, FirstStartWithoutAFile) {
     Start();
-    EXPECT_EQ(window->Game().level, 1);
-    EXPECT_TRUE(window->MenuLevel(1).isChecked());
-    EXPECT_EQ(window->Label1().text(), "35");
-    EXPECT_EQ(window->Label1().ForeColour(), game::colour::red);
-    EXPECT_EQ(window->Command1().text(), "K");
-    EXPECT_EQ(window->Command1().BackColour(), game::colour::lightGrey);
-    EXPECT_EQ(window->Label2().text(), "0");
+    EXPECT_EQ(window->game().level(), 1);
+    EXPECT_TRUE(Item("menuLevel_1").isChecked());
+    EXPECT_EQ(Counter().text(), "35");
+    EXPECT_EQ(Counter().ForeColour(), status::colour::red);
+    auto& face = Child<status::FaceButton>(*window, "Command1");
+    EXPECT_EQ(face.text(), "K");
+    EXPECT_EQ(face.BackColour(), status::colour::lightGrey);
+    EXPECT_EQ(Child<QLabel>(*window, "Label2").text(), "0");
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(Table(i), i % 2 == 0 ? QStringLiteral("999") : QStringLiteral("匿名"));
     }
@@ -68,21 +97,18 @@ TEST_F(SessionTest, FirstStartWithoutAFile) {
     EXPECT_EQ(ReadFile(), firstRunFile);
 }
 
-TEST_F(SessionTest, EveryWayOfClosingSavesTheSameFileOnce) {
+TEST_F(GameSessionTest, EveryWayOfClosingSavesTheSameFileOnce) {
     using Close = std::function<void(view::MainWindow&)>;
     const std::vector<std::pair<const char*, Close>> ways{
         {"close box", [](view::MainWindow& w) { w.close(); }},
-        {"exit item",
-         [](view::MainWindow& w) {
-             w.MenuGame().findChild<QAction*>(QStringLiteral("menuExit"))->trigger();
-         }},
+        {"exit item", [](view::MainWindow& w) { w.findChild<QAction*>("menuExit")->trigger(); }},
         {"application quitting",
          [](view::MainWindow&) { QMetaObject::invokeMethod(qApp, "aboutToQuit"); }},
     };
     for (const auto& [name, close] : ways) {
         QFile::remove(Path());
         Start();
-        window->menuLevel_Click(2);
+        window->selectLevel(2);
         close(*window);
         EXPECT_TRUE(ReadFile().startsWith(" 2 \r\n 30 \r\n 16 \r\n 80 \r\n")) << name;
         // A second request finds the file written already and leaves it.
@@ -93,50 +119,49 @@ TEST_F(SessionTest, EveryWayOfClosingSavesTheSameFileOnce) {
     }
 }
 
-TEST_F(SessionTest, ClosedDuringAModalDialogSavesWhenTheApplicationQuits) {
+TEST_F(GameSessionTest, ClosedDuringAModalDialogSavesWhenTheApplicationQuits) {
     Start();
     QDialog prompt(window.get());
     prompt.setModal(true);
     prompt.show();
-    window->menuLevel_Click(0);
+    window->selectLevel(0);
     window->close();
     EXPECT_FALSE(QFile::exists(Path()));
-    window->FormScores().Label1(1)->setText(QStringLiteral("李四")); // the prompt's answer
+    window->bestTimes().setName(0, QStringLiteral("李四")); // the prompt's answer
     prompt.hide();
     QMetaObject::invokeMethod(qApp, "aboutToQuit");
     EXPECT_TRUE(ReadFile().startsWith(" 0 \r\n 8 \r\n 8 \r\n 8 \r\n999\r\n\xc0\xee\xcb\xc4"));
 }
 
-TEST_F(SessionTest, ARecordAndTheLevelComeBackAfterARestart) {
+TEST_F(GameSessionTest, ARecordAndTheLevelComeBackAfterARestart) {
     Start();
-    window->menuLevel_Click(0);
-    window->FormScores().Label1(0)->setText(QStringLiteral("12"));
-    window->FormScores().Label1(1)->setText(QStringLiteral("张三"));
+    window->selectLevel(0);
+    window->bestTimes().setTime(0, QStringLiteral("12"));
+    window->bestTimes().setName(0, QStringLiteral("张三"));
     window->close();
 
     Start();
-    EXPECT_EQ(window->Game().level, 0);
-    EXPECT_TRUE(window->MenuLevel(0).isChecked());
+    EXPECT_EQ(window->game().level(), 0);
+    EXPECT_TRUE(Item("menuLevel_0").isChecked());
     EXPECT_EQ(Table(0), "12");
     EXPECT_EQ(Table(1), "张三");
     EXPECT_EQ(Table(3), "匿名");
 }
 
-TEST_F(SessionTest, SavedCustomLevelComesBackThroughTheBoxes) {
+TEST_F(GameSessionTest, SavedCustomLevelComesBackThroughTheBoxes) {
     WriteFile(" 3 \r\n 20 \r\n 12 \r\n 40 \r\n");
     Start();
-    EXPECT_EQ(window->Game().level, 3);
-    EXPECT_TRUE(window->MenuCustom().isChecked());
-    EXPECT_EQ(window->Game().fieldWidth, 20);
-    EXPECT_EQ(window->Game().fieldHeight, 12);
-    EXPECT_EQ(window->Game().mineTotal, 40);
-    EXPECT_EQ(window->Picture2().size(), QSize(18 * 20 + 14, 17 * 12 + 12));
+    EXPECT_EQ(window->game().level(), 3);
+    EXPECT_TRUE(Item("menuCustom").isChecked());
+    EXPECT_EQ(window->game().fieldSize(), (game::FieldSize{20, 12, 40}));
+    EXPECT_EQ(Child<view::FieldView>(*window, "Picture2").size(),
+              QSize(18 * 20 + 14, 17 * 12 + 12));
     EXPECT_EQ(Boxes(), (std::array<QString, 3>{"20", "12", "40"}));
     window->close();
     EXPECT_TRUE(ReadFile().startsWith(" 3 \r\n 20 \r\n 12 \r\n 40 \r\n999\r\n"));
 }
 
-TEST_F(SessionTest, DamagedFilesStartASoundGame) {
+TEST_F(GameSessionTest, DamagedFilesStartASoundGame) {
     struct Case {
         const char* file;
         std::int16_t level, width, height, mines;
@@ -157,38 +182,36 @@ TEST_F(SessionTest, DamagedFilesStartASoundGame) {
     for (const Case& c : cases) {
         WriteFile(c.file);
         Start();
-        const game::Game& g = window->Game();
-        EXPECT_EQ(g.level, c.level) << c.file;
-        EXPECT_EQ(g.fieldWidth, c.width) << c.file;
-        EXPECT_EQ(g.fieldHeight, c.height) << c.file;
-        EXPECT_EQ(g.mineTotal, c.mines) << c.file;
-        EXPECT_TRUE(g.gameOn);
-        int checked = window->MenuCustom().isChecked();
+        const game::Game& g = window->game();
+        EXPECT_EQ(g.level(), c.level) << c.file;
+        EXPECT_EQ(g.fieldSize(), (game::FieldSize{c.width, c.height, c.mines})) << c.file;
+        EXPECT_TRUE(g.gameOn());
+        int checked = Item("menuCustom").isChecked();
         for (int i = 0; i < 3; ++i) {
-            checked += window->MenuLevel(i).isChecked();
+            checked += Item(QStringLiteral("menuLevel_%1").arg(i)).isChecked();
         }
         EXPECT_EQ(checked, 1) << c.file;
-        EXPECT_EQ(window->Picture2().width(), 18 * c.width + 14) << c.file;
+        EXPECT_EQ(Child<view::FieldView>(*window, "Picture2").width(), 18 * c.width + 14) << c.file;
         session.reset();
     }
 }
 
-TEST_F(SessionTest, EachStartBeginsCountingMinesLeft) {
+TEST_F(GameSessionTest, EachStartBeginsCountingMinesLeft) {
     Start();
-    window->Label1_Click();
-    EXPECT_EQ(window->Label1().text(), "221");
+    QTest::mouseClick(&Counter(), Qt::LeftButton);
+    EXPECT_EQ(Counter().text(), "221");
     window->close();
     Start();
-    EXPECT_EQ(window->Label1().text(), "35");
-    EXPECT_EQ(window->Label1().ForeColour(), game::colour::red);
+    EXPECT_EQ(Counter().text(), "35");
+    EXPECT_EQ(Counter().ForeColour(), status::colour::red);
 }
 
-TEST_F(SessionTest, AnUnwritableLocationClosesQuietly) {
+TEST_F(GameSessionTest, AnUnwritableLocationClosesQuietly) {
     QFile::remove(Path());
     session.reset();
     window = std::make_unique<view::MainWindow>();
-    session = std::make_unique<Session>(*window, folder.filePath("missing/result.sav"));
-    session->Form_Load();
+    session = std::make_unique<GameSession>(*window, folder.filePath("missing/result.sav"));
+    session->loadSettings();
     window->show();
     window->close();
     EXPECT_FALSE(QFile::exists(folder.filePath("missing/result.sav")));
@@ -196,4 +219,4 @@ TEST_F(SessionTest, AnUnwritableLocationClosesQuietly) {
 }
 
 } // namespace
-} // namespace torvane::store
+} // namespace torvane::app

@@ -10,12 +10,12 @@ namespace torvane::view {
 // The field: a sunken frame around a persistent image. Tiles are drawn into the
 // image and show on screen only when the field is refreshed; window-system
 // repaints come from the same image.
-class FieldPicture : public QFrame {
+class FieldView : public QFrame {
     Q_OBJECT
   public:
     static constexpr int border = 2;
 
-    explicit FieldPicture(QWidget* parent = nullptr);
+    explicit FieldView(QWidget* parent = nullptr);
 
     // Mask then tile at the cell's place; never repaints by itself.
     void DrawTile(int x, int y, game::TileIndex t);
@@ -30,8 +30,9 @@ class FieldPicture : public QFrame {
     static QColor Background();
 
   signals:
-    // A press in the image's pixels, button 1 left, 2 right, 4 middle.
-    void mouseDown(std::int16_t button, float x, float y);
+    // A press on the image, in its pixels: button 1 left, 2 right, 4 middle. Presses on the
+    // border are not the field's.
+    void pressed(std::int16_t button, float x, float y);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

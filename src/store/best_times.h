@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+namespace torvane::store {
+
+// The best time of each preset level with its holder's name, as the records file keeps them:
+// texts, since a hand-edited file may hold anything there.
+class BestTimes {
+  public:
+    static constexpr int levelCount = 3;
+    static constexpr int captionCount = 2 * levelCount;
+    static inline const QString noTime = QStringLiteral("999");
+    static inline const QString noName = QStringLiteral("匿名");
+    // Every caption is cut to this many UTF-16 units as it enters, from the name prompt or a
+    // hand-edited file, so that a written file stays far below what the reader takes in.
+    static constexpr qsizetype maxCaptionLength = 64;
+
+    const QString& time(int level) const { return entries_.at(Index(level)).time; }
+    const QString& name(int level) const { return entries_.at(Index(level)).name; }
+    void setTime(int level, const QString& time) { entries_.at(Index(level)).time = Bounded(time); }
+    void setName(int level, const QString& name) { entries_.at(Index(level)).name = Bounded(name); }
+
+    // The table in file order: time then name, level 0 first.
+    const QString& caption(int index) const;
+    void setCaption(int index, const QString& caption);
+
+    friend bool operator==(const BestTimes&, const BestTimes&) = default;
+
+  private:
+    struct Entry {
+        QString time = noTime;
+        QString name = noName;
+        friend bool operator==(const Entry&, const Entry&) = default;
+    };
+    static std::size_t Index(int level) { return static_cast<std::size_t>(level); }
+    static QString Bounded(const QString& caption);
+
+    std::array<Entry, levelCount> entries_{};
+};
+
+} // namespace torvane::store

@@ -1,0 +1,20 @@
+#include "view/menu_style.h"
+
+#include <QStyleOptionMenuItem>
+
+namespace torvane::view {
+
+void MenuCheckStyle::drawControl(ControlElement element, const QStyleOption* option,
+                                 QPainter* painter, const QWidget* widget) const {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuItem && item != nullptr &&
+        item->checkType != QStyleOptionMenuItem::NotCheckable && !item->checked) {
+        QStyleOptionMenuItem unchecked(*item);
+        unchecked.checkType = QStyleOptionMenuItem::NotCheckable;
+        QProxyStyle::drawControl(element, &unchecked, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+} // namespace torvane::view

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "dialogs/custom_field.h"
+#include "game/playable_field.h"
+#include "store/records_file.h"
+
+#include <QString>
+#include <string>
+
+// What start-up makes of any read of the records file, checked on the production path:
+// SettingsFrom, then the level and field the window selects. Shared by the records property
+// test and the records fuzzer. Each check is empty when it holds, else what is wrong.
+namespace torvane::store::checks {
+
+inline std::string Shown(const SavedSettings& s) {
+    std::string shown = std::to_string(s.level) + " | " + std::to_string(s.fieldWidth) + " x " +
+                        std::to_string(s.fieldHeight) + ", " + std::to_string(s.mineTotal);
+    for (int i = 0; i < BestTimes::captionCount; ++i) {
+        shown += " [" + s.bestTimes.caption(i).toStdString() + "]";
+    }
+    return shown;
+}
+
+// A caption as the table keeps it: the whole caption read, or its start when the read one is
+// longer than the table takes, never half of a surrogate pair.
+inline bool KeptAsRead(const QString& kept, const QString& read) {
+    constexpr qsizetype most = BestTimes::maxCaptionLength;
+    if (read.size() <= most) {
+        return kept == read;
+    }
+    const bool pairAtCut = read[most - 1].isHighSurrogate();
+    return read.startsWith(kept) && kept.size() == (pairAtCut ? most - 1 : most);
+}
+
+// The settings hold every value the read reached; the rest keep the first start's.
+inline std::string ReadFault(const RecordsRead& read, const SavedSettings& settings) {
+    const std::optional<std::int16_t> numbers[] = {read.level, read.fieldWidth, read.fieldHeight,
+                                                   read.mineTotal};
+    const std::int16_t firstStart[] = {1, 0, 0, 0};
+    const std::int16_t held[] = {settings.level, settings.fieldWidth, settings.fieldHeight,
+                                 settings.mineTotal};
+    for (int n = 0; n < 4; ++n) {
+        if (held[n] != numbers[n].value_or(firstStart[n])) {
+            return "number line " + std::to_string(n + 1) + " holds " + std::to_string(held[n]) +
+                   ": " + Shown(settings);
+        }
+    }
+    for (int i = 0; i < BestTimes::captionCount; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i);
+        const QString& kept = settings.bestTimes.caption(i);
+        const bool sound =
+            at < read.tableCaptions.size()
+                ? KeptAsRead(kept, read.tableCaptions[at])
+                : kept == (i % 2 == 0 ? QStringLiteral("999") : QStringLiteral("匿名"));
+        if (!sound) {
+            return "caption " + std::to_string(i) + " is [" + kept.toStdString() + "], read [" +
+                   (at < read.tableCaptions.size() ? read.tableCaptions[at].toStdString()
+                                                   : std::string("nothing")) +
+                   "]";
+        }
+    }
+    return {};
+}
+
+// The window can start what the settings hold: the level it selects and that level's field,
+// through the same functions it uses.
+inline std::string StartFault(const SavedSettings& settings) {
+    const std::int16_t level = game::SelectableLevel(settings.level);
+    if (level < game::Beginner || level > game::Custom) {
+        return "level " + std::to_string(level) + " selected: " + Shown(settings);
+    }
+    const game::FieldSize field = dialogs::FieldOfLevel(
+        level, dialogs::TextsOf({settings.fieldWidth, settings.fieldHeight, settings.mineTotal}));
+    if (!game::IsPlayable(field)) {
+        return "unplayable " + std::to_string(field.columns) + " x " + std::to_string(field.rows) +
+               ", " + std::to_string(field.mines) + " mines: " + Shown(settings);
+    }
+    return {};
+}
+
+// `back`, the settings read again from what was written of `settings`, are the same; a line
+// break inside a caption comes back as a blank.
+inline std::string RoundTripFault(const SavedSettings& settings, const SavedSettings& back) {
+    SavedSettings expected = settings;
+    for (int i = 0; i < BestTimes::captionCount; ++i) {
+        QString caption = settings.bestTimes.caption(i);
+        caption.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        for (const char16_t lineBreak :
+             {u'\r', u'\n', u'\v', u'\f', u'\u0085', u'\u2028', u'\u2029'}) {
+            caption.replace(QChar(lineBreak), u' ');
+        }
+        expected.bestTimes.setCaption(i, caption);
+    }
+    if (back != expected) {
+        return "wrote " + Shown(expected) + ", read back " + Shown(back);
+    }
+    return {};
+}
+
+} // namespace torvane::store::checks
