@@ -45,7 +45,7 @@ fuzz: deps
 		-DTORVANE_FUZZ=ON -DTORVANE_TESTS=OFF -DTORVANE_BENCH=OFF >/dev/null
 	@cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_records fuzz_text_number
 	@mkdir -p $(FUZZ_DIR)/corpus/records $(FUZZ_DIR)/corpus/text_number $(FUZZ_DIR)/crashes
-	$(FUZZ_DIR)/tests/fuzz/fuzz_records $(FUZZ_FLAGS) -max_len=1024 -artifact_prefix=$(FUZZ_DIR)/crashes/ \
+	$(FUZZ_DIR)/tests/fuzz/fuzz_records $(FUZZ_FLAGS) -max_len=70000 -artifact_prefix=$(FUZZ_DIR)/crashes/ \
 		$(FUZZ_DIR)/corpus/records tests/fuzz/corpus/records
 	$(FUZZ_DIR)/tests/fuzz/fuzz_text_number $(FUZZ_FLAGS) -max_len=128 -dict=tests/fuzz/number.dict \
 		-artifact_prefix=$(FUZZ_DIR)/crashes/ $(FUZZ_DIR)/corpus/text_number tests/fuzz/corpus/text_number

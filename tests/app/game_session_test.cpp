@@ -8,11 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <deque>
 #include <gtest/gtest.h>
 
 namespace torvane::app {
@@ -216,6 +218,94 @@ TEST_F(GameSessionTest, AnUnwritableLocationClosesQuietly) {
     window->close();
     EXPECT_FALSE(QFile::exists(folder.filePath("missing/result.sav")));
     EXPECT_FALSE(window->isVisible());
+}
+
+// A file that did not read cleanly is rewritten from what could be read; its own bytes go
+// to a backup first. A clean file leaves none.
+TEST_F(GameSessionTest, ADamagedFileIsBackedUpBeforeItIsRewritten) {
+    const QString backup = Path() + ".bak";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool backedUp;
+    } cases[] = {
+        {"clean", firstRunFile, false},
+        {"byte order mark", "\xEF\xBB\xBF" + firstRunFile, true},
+        {"cut short", firstRunFile.first(20), true},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(backup);
+        WriteFile(c.bytes);
+        Start();
+        window->close();
+        EXPECT_EQ(QFile::exists(backup), c.backedUp) << c.name;
+        if (c.backedUp) {
+            QFile saved(backup);
+            ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+            EXPECT_EQ(saved.readAll(), c.bytes) << c.name;
+        }
+        EXPECT_EQ(ReadFile().count("\r\n"), 10) << c.name;
+        session.reset();
+    }
+}
+
+// A new record is on disk as soon as the table has been shown, not only when the game closes.
+TEST_F(GameSessionTest, ANewRecordIsSavedAtOnce) {
+    Start();
+    std::deque<float> draws;
+    for (int x = 0; x < 8; ++x) { // beginner's 8 mines along the bottom row
+        draws.push_back((static_cast<float>(x) + 0.5f) / 8);
+        draws.push_back(7.5f / 8);
+    }
+    window->SetRandomSource([&draws] {
+        const float r = draws.front();
+        draws.pop_front();
+        return r;
+    });
+    modal->answer = QStringLiteral("李四");
+    window->selectLevel(0);
+    QFile::remove(Path());
+    QTest::mouseClick(&Child<view::FieldView>(*window, "Picture2"), Qt::LeftButton, {},
+                      QPoint(2 + 18, 2 + 11));
+    ASSERT_EQ(modal->nameRequests.size(), 1u);
+    EXPECT_TRUE(ReadFile().startsWith(" 0 \r\n 8 \r\n 8 \r\n 8 \r\n0\r\n\xc0\xee\xcb\xc4\r\n"));
+    // The close still saves, once.
+    QFile::remove(Path());
+    window->close();
+    EXPECT_TRUE(QFile::exists(Path()));
+}
+
+// Asked to close while the custom dialog is up, the game keeps the level it had: what was
+// typed into the interrupted dialog is neither played nor saved.
+TEST_F(GameSessionTest, ClosedDuringTheCustomDialogSavesTheLevelBeforeIt) {
+    Start();
+    window->selectLevel(1);
+    modal->whileShowing = [this](QDialog& dialog) {
+        Child<QLineEdit>(dialog, "Text1_0").setText("25");
+        window->close(); // as a termination signal does
+    };
+    Item("menuCustom").trigger();
+    EXPECT_EQ(window->game().level(), 1);
+    QMetaObject::invokeMethod(qApp, "aboutToQuit");
+    EXPECT_TRUE(ReadFile().startsWith(" 1 \r\n 16 \r\n 16 \r\n 35 \r\n"))
+        << ReadFile().toStdString();
+}
+
+// A per-user file that does not exist yet: the records beside the program are read, and the
+// save goes to the per-user file.
+TEST_F(GameSessionTest, ReadsTheOldFileUntilItsOwnExists) {
+    const QString own = folder.filePath("own/result.sav");
+    WriteFile(" 0 \r\n 8 \r\n 8 \r\n 8 \r\n12\r\nann\r\n");
+    window = std::make_unique<view::MainWindow>();
+    session = std::make_unique<GameSession>(*window, store::RecordsPaths{Path(), own});
+    session->loadSettings();
+    EXPECT_EQ(window->game().level(), 0);
+    EXPECT_EQ(window->bestTimes().name(0), "ann");
+    QDir().mkpath(folder.filePath("own"));
+    window->close();
+    QFile saved(own);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().startsWith(" 0 \r\n 8 \r\n 8 \r\n 8 \r\n12\r\nann\r\n"));
 }
 
 } // namespace

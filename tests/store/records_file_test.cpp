@@ -7,6 +7,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace torvane::store {
 
@@ -203,6 +204,69 @@ TEST_F(RecordsFile, WriteCutShortKeepsTheOldFileWhole) {
     EXPECT_EQ(
         QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
         QStringList{"result.sav"});
+}
+
+} // namespace
+} // namespace torvane::store
+
+namespace torvane::store {
+namespace {
+
+// However long the names that come in (a pasted essay, bytes that are no GBK and come back as
+// four-byte U+FFFD), what the game writes stays far under what it reads back.
+TEST_F(RecordsFile, LongAndBrokenNamesAreBoundedAndReadBackWhole) {
+    const QString chinese(15000, QChar(0x540D)); // 名
+    const QString broken(20000, QChar::ReplacementCharacter);
+    SavedSettings settings = kFirstRun;
+    for (int level = 0; level < BestTimes::levelCount; ++level) {
+        settings.bestTimes.setTime(level, QString::number(level));
+        settings.bestTimes.setName(level, level == 1 ? broken : chinese);
+    }
+    EXPECT_EQ(settings.bestTimes.name(0).size(), BestTimes::maxCaptionLength);
+    ASSERT_TRUE(WriteRecords(path_, settings));
+    EXPECT_LT(Contents(path_).size(), 2048);
+    EXPECT_EQ(SettingsFrom(ReadRecords(path_)), settings);
+
+    // A hand-edited file with a name of 20,000 bytes that are no GBK: bounded on the way in,
+    // so the next save cannot grow past the reader and cost the records after it.
+    Put(path_, " 1 \r\n 16 \r\n 16 \r\n 35 \r\n3\r\n" + QByteArray(20000, '\xFF') +
+                   "\r\n5\r\nann\r\n7\r\nbob\r\n");
+    const SavedSettings handEdited = SettingsFrom(ReadRecords(path_));
+    ASSERT_EQ(handEdited.bestTimes.time(2), u"7");
+    ASSERT_TRUE(WriteRecords(path_, handEdited));
+    EXPECT_EQ(SettingsFrom(ReadRecords(path_)), handEdited);
+}
+
+TEST_F(RecordsFile, CleanOnlyWhenAllTenLinesReadSoundly) {
+    const QByteArray numbers = " 1 \r\n 16 \r\n 16 \r\n 35 \r\n";
+    const QByteArray table = "999\r\n" + kAnonymous + "\r\n9\r\nann\r\n999\r\nbob\r\n";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool clean;
+    } cases[] = {
+        {"as written", numbers + table, true},
+        {"lines after the tenth", numbers + table + "more\r\n", true},
+        {"no end on the last line", numbers + table.chopped(2), true},
+        {"nine lines", numbers + table.first(table.lastIndexOf("bob")), false},
+        {"a number line that is no number", "x\r\n" + numbers.sliced(5) + table, false},
+        {"a byte order mark", "\xEF\xBB\xBF" + numbers + table, false},
+        {"a name that is no GBK", numbers + QByteArray(table).replace("ann", "\xFF\xFE"), false},
+        {"empty", "", false},
+    };
+    for (const auto& c : cases) {
+        Put(path_, c.bytes);
+        EXPECT_EQ(ReadRecords(path_).clean, c.clean) << c.name;
+    }
+}
+
+// Opening a FIFO for reading would wait for a writer for good; a device could pour out bytes.
+TEST_F(RecordsFile, OnlyRegularFilesAreRead) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path_).constData(), 0600), 0);
+    EXPECT_EQ(ReadRecords(path_), Read({}, {}, {}, {}));
+    ASSERT_TRUE(QFile::remove(path_));
+    ASSERT_TRUE(QFile::link("/dev/zero", path_));
+    EXPECT_EQ(ReadRecords(path_), Read({}, {}, {}, {}));
 }
 
 } // namespace
