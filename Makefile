@@ -1,13 +1,14 @@
-# The two commands of the README, plus benchmarks. Each installs what is missing first.
+# The two commands of the README, plus benchmarks and the Debian package. Each installs what is
+# missing first.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench package clean
 
 all: build
 
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(EXTRA_DEPS)
 
 configure: deps
 	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -52,6 +53,16 @@ fuzz: deps
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# build/torvane_<version>_amd64.deb from the same build folder, then lintian on it. The tools
+# for that join the list only here, so `make test` on a fresh machine goes without them.
+PACKAGE_DEPS = dpkg-dev file lintian
+
+package:
+	@$(MAKE) --no-print-directory build EXTRA_DEPS="$(PACKAGE_DEPS)"
+	@rm -f $(BUILD_DIR)/torvane_*.deb
+	cd $(BUILD_DIR) && cpack
+	lintian --fail-on error $(BUILD_DIR)/torvane_*.deb
 
 clean:
 	rm -rf $(BUILD_DIR)

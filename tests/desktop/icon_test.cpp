@@ -15,7 +15,7 @@ QImage Load(const QString& path) {
 }
 
 QImage Icon(int size) {
-    return Load(QStringLiteral(TORVANE_ICON_FOLDER "/%1x%1/torvane.png").arg(size));
+    return Load(QStringLiteral(TORVANE_ICON_FOLDER "/%1x%1/" TORVANE_APP_ID ".png").arg(size));
 }
 
 bool Near(QRgb a, QRgb b) {

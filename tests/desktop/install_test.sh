@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks that the game, its launcher, the icons
 # the launcher names and the metadata land where desktops look for them, still valid.
-# Usage: install_test.sh CMAKE BUILD_DIR ICON_SIZE...
+# Usage: install_test.sh CMAKE BUILD_DIR APP_ID ICON_SIZE...
 set -euo pipefail
 cmake=$1
 build=$2
-shift 2
+app_id=$3
+shift 3
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -16,12 +17,12 @@ fail() {
 
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
-desktop=$prefix/share/applications/torvane.desktop
-metainfo=$prefix/share/metainfo/io.github.torvane.Torvane.metainfo.xml
+desktop=$prefix/share/applications/$app_id.desktop
+metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 [[ -f $desktop ]] || fail "no launcher at $desktop"
 [[ -f $metainfo ]] || fail "no metadata at $metainfo"
 desktop-file-validate "$desktop" || fail "installed launcher does not validate"
-appstreamcli validate --no-net "$metainfo" >/dev/null || fail "installed metadata does not validate"
+appstreamcli validate --pedantic --no-net "$metainfo" >/dev/null || fail "installed metadata does not validate"
 
 command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
 [[ -x $prefix/bin/$command ]] || fail "the launcher runs $command, which is not in bin/"
