@@ -22,10 +22,17 @@ GameSession::GameSession(view::MainWindow& window, store::RecordsPaths paths)
 void GameSession::loadSettings() {
     // The window drew its generator's seed from the clock when it was made, moments ago.
     window_.setShowMinesLeft(true);
-    const store::RecordsRead read = store::ReadRecords(paths_.read);
-    backupDue_ = !read.clean && paths_.read == paths_.write && QFileInfo(paths_.read).isFile();
-    const store::SavedSettings settings = store::SettingsFrom(read);
-    window_.bestTimes() = settings.bestTimes;
+    // One read of the file; its names are decoded when the table is first needed.
+    const store::RecordsFileBytes file = store::LoadRecordsFile(paths_.read);
+    const store::SavedSettings settings = store::SettingsFrom(
+        store::ReadRecordsFrom(file.bytes, file.complete, store::RecordsPart::Numbers));
+    // The window may outlive the session: what the loader learns goes to a shared flag.
+    const bool rewritesThisFile = paths_.read == paths_.write && !file.bytes.isEmpty();
+    window_.setBestTimesLoader([file, rewritesThisFile, backupDue = backupDue_] {
+        const store::RecordsRead read = store::ReadRecordsFrom(file.bytes, file.complete);
+        *backupDue = !read.clean && rewritesThisFile;
+        return store::SettingsFrom(read).bestTimes;
+    });
     window_.restoreLevel(settings.level,
                          {settings.fieldWidth, settings.fieldHeight, settings.mineTotal});
 }
@@ -39,15 +46,16 @@ void GameSession::saveSettings() {
 }
 
 void GameSession::WriteSettings() {
-    if (backupDue_) {
+    const store::BestTimes& bestTimes = window_.bestTimes(); // read from the file if not yet
+    if (*backupDue_) {
         // What the read could not take is still in those bytes; keep them for the player.
         const QString backup = paths_.write + QStringLiteral(".bak");
         QFile::remove(backup);
-        backupDue_ = !QFile::copy(paths_.write, backup) && QFileInfo(paths_.write).isFile();
+        *backupDue_ = !QFile::copy(paths_.write, backup) && QFileInfo(paths_.write).isFile();
     }
     const game::Game& game = window_.game();
     const store::SavedSettings settings{game.level(), game.fieldWidth(), game.fieldHeight(),
-                                        game.mineTotal(), window_.bestTimes()};
+                                        game.mineTotal(), bestTimes};
     store::WriteRecords(paths_.write, settings); // a failure keeps the old file; nothing to tell
 }
 

@@ -4,6 +4,7 @@
 #include "store/records_location.h"
 
 #include <QObject>
+#include <memory>
 
 namespace torvane::view {
 class MainWindow;
@@ -36,7 +37,7 @@ class GameSession : public QObject {
     store::RecordsPaths paths_;
     // The file at the save path did not read cleanly: its bytes go to a backup before the
     // first save replaces them.
-    bool backupDue_ = false;
+    std::shared_ptr<bool> backupDue_ = std::make_shared<bool>(false);
     bool saved_ = false;
     platform::ExitGuard exitGuard_;
 };

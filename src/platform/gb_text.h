@@ -10,15 +10,21 @@
 namespace torvane::platform {
 
 // The text as one GB18030 line ending in CR LF. GB18030 matches GBK byte for byte on every
-// character GBK has and can still encode all the others. Nothing when the toolkit lacks the
-// codec: bytes in another encoding would garble every name on the next read.
+// character GBK has and can still encode all the others. Nothing when the text needs the
+// toolkit's codec and it has none: bytes in another encoding would garble every name on the
+// next read.
 std::optional<QByteArray> EncodeGbLine(QStringView text);
 
-// GB18030 bytes split into lines and decoded. A line ends at CR, CR LF or a lone LF, and the
-// end is not part of the line; a final line without an end counts when the bytes reach the
-// end of the file, and is dropped when `complete` is false because the bytes were cut off
-// there. Bytes that are no GB18030 become U+FFFD; a character cut off by a line end is dropped.
-// Nothing when the codec is missing.
+// Bytes split into lines. A line ends at CR, CR LF or a lone LF, and the end is not part of the
+// line; a final line without an end counts when the bytes reach the end of the file, and is
+// dropped when `complete` is false because the bytes were cut off there.
+std::vector<QByteArrayView> SplitLines(QByteArrayView bytes, bool complete = true);
+
+// One line of GB18030 bytes decoded. Bytes that are no GB18030 become U+FFFD; a character cut
+// off at the line's end is dropped. Nothing when the line needs the codec and there is none.
+std::optional<QString> DecodeGbLine(QByteArrayView line);
+
+// SplitLines, then each line decoded; nothing when a line cannot be.
 std::optional<std::vector<QString>> DecodeGbLines(QByteArrayView bytes, bool complete = true);
 
 } // namespace torvane::platform

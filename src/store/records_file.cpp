@@ -46,39 +46,50 @@ QString OneLine(const QString& caption) {
 
 } // namespace
 
-RecordsRead ReadRecords(const QString& path) {
-    const std::optional<platform::FileStart> start = platform::ReadRegularFile(path, maxBytes);
+RecordsFileBytes LoadRecordsFile(const QString& path) {
+    std::optional<platform::FileStart> start = platform::ReadRegularFile(path, maxBytes);
     if (!start) {
         return {};
     }
-    return ReadRecordsFrom(start->bytes, start->complete);
+    return {std::move(start->bytes), start->complete};
 }
 
-RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete) {
+RecordsRead ReadRecords(const QString& path) {
+    const RecordsFileBytes file = LoadRecordsFile(path);
+    return ReadRecordsFrom(file.bytes, file.complete);
+}
+
+RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete, RecordsPart part) {
     RecordsRead read;
     // Past the cap, or after a read error, the last line seen may be only part of a line.
     if (bytes.size() > maxBytes) {
         bytes = bytes.first(maxBytes);
         complete = false;
     }
-    const std::optional<std::vector<QString>> lines = platform::DecodeGbLines(bytes, complete);
-    if (!lines) {
-        return read;
-    }
+    const std::vector<QByteArrayView> lines = platform::SplitLines(bytes, complete);
     std::size_t next = 0;
     for (std::optional<std::int16_t>* number :
          {&read.level, &read.fieldWidth, &read.fieldHeight, &read.mineTotal}) {
-        if (next == lines->size()) {
+        const std::optional<QString> line =
+            next < lines.size() ? platform::DecodeGbLine(lines[next++]) : std::nullopt;
+        if (!line) {
             return read;
         }
-        *number = platform::ToInt16((*lines)[next++]);
+        *number = platform::ToInt16(*line);
         if (!*number) {
             return read;
         }
     }
-    while (next < lines->size() &&
+    if (part == RecordsPart::Numbers) {
+        return read;
+    }
+    while (next < lines.size() &&
            read.tableCaptions.size() < std::size_t{BestTimes::captionCount}) {
-        read.tableCaptions.push_back((*lines)[next++]);
+        std::optional<QString> caption = platform::DecodeGbLine(lines[next++]);
+        if (!caption) {
+            return read;
+        }
+        read.tableCaptions.push_back(std::move(*caption));
     }
     // Bytes that are no GB18030 come back as U+FFFD and would be written back as that.
     read.clean =

@@ -19,6 +19,17 @@ struct RecordsRead {
     bool clean = false;
 };
 
+// A records file's bytes as read at one moment: at most what the reader takes in, and whether
+// that was the whole file. Empty for anything that is not a readable regular file.
+struct RecordsFileBytes {
+    QByteArray bytes;
+    bool complete = true;
+};
+RecordsFileBytes LoadRecordsFile(const QString& path);
+
+// The level and size are all the first frame needs; the table can wait for its first use.
+enum class RecordsPart { Everything, Numbers };
+
 // Reads as far as the file is sound and stops quietly at the first failure: a missing or
 // unreadable file or anything but a regular file, its end, or a number line that is no 16-bit
 // integer. Never throws.
@@ -27,7 +38,8 @@ RecordsRead ReadRecords(const QString& path);
 // The same reading on the file's bytes, with the same cap on their size. `complete` is false
 // when the bytes were cut off before the file's end, so a last line without an end may be only
 // part of a line.
-RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete = true);
+RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete = true,
+                            RecordsPart part = RecordsPart::Everything);
 
 // Everything the file keeps: the last level with its field size, and the best times.
 struct SavedSettings {

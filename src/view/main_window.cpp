@@ -98,6 +98,13 @@ void MainWindow::FitWindowToField(game::FieldSize size) {
     setFixedSize(sizeHint());
 }
 
+store::BestTimes& MainWindow::bestTimes() {
+    if (!bestTimes_) {
+        bestTimes_ = loadBestTimes_ ? loadBestTimes_() : store::BestTimes{};
+    }
+    return *bestTimes_;
+}
+
 dialogs::CustomDialog& MainWindow::CustomDialog() {
     if (customDialog_ == nullptr) {
         customDialog_ = new dialogs::CustomDialog(customTexts_, this);
@@ -107,7 +114,7 @@ dialogs::CustomDialog& MainWindow::CustomDialog() {
 
 dialogs::ScoresDialog& MainWindow::ScoresDialog() {
     if (scoresDialog_ == nullptr) {
-        scoresDialog_ = new dialogs::ScoresDialog(bestTimes_, this);
+        scoresDialog_ = new dialogs::ScoresDialog(bestTimes(), this);
     }
     scoresDialog_->LoadTable();
     return *scoresDialog_;
@@ -205,7 +212,7 @@ void MainWindow::ShowClock(int seconds) {
     clockLabel_->setText(platform::DecimalText(seconds));
 }
 void MainWindow::RecordStep(std::int16_t level, int seconds) {
-    if (dialogs::RecordStep(level, seconds, bestTimes_, *modal_,
+    if (dialogs::RecordStep(level, seconds, bestTimes(), *modal_,
                             [this] { modal_->ShowModal(ScoresDialog()); })) {
         emit recordSet();
     }

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 
@@ -43,7 +44,11 @@ class MainWindow : public QMainWindow, private game::GamePort {
     ~MainWindow() override;
 
     const game::Game& game() const { return game_; }
-    store::BestTimes& bestTimes() { return bestTimes_; }
+    // The table, loaded on its first use: the first frame does not need it.
+    store::BestTimes& bestTimes();
+    void setBestTimesLoader(std::function<store::BestTimes()> load) {
+        loadBestTimes_ = std::move(load);
+    }
 
     // Checks the level's menu item, sizes the field and the window to the level's field and
     // starts a new game. The custom level plays the custom size texts.
@@ -95,7 +100,8 @@ class MainWindow : public QMainWindow, private game::GamePort {
     float NextRandom() override;
 
     game::Game game_{*this};
-    store::BestTimes bestTimes_;
+    std::optional<store::BestTimes> bestTimes_;
+    std::function<store::BestTimes()> loadBestTimes_;
     dialogs::CustomSizeTexts customTexts_;
     FieldView* field_ = nullptr;
     status::CounterLabel* counter_ = nullptr;

@@ -291,6 +291,16 @@ TEST_F(GameSessionTest, ClosedDuringTheCustomDialogSavesTheLevelBeforeIt) {
         << ReadFile().toStdString();
 }
 
+// The names are decoded only when the table is first needed, but from the bytes read at
+// start-up: another copy rewriting the file meanwhile changes nothing here.
+TEST_F(GameSessionTest, TheTableComesFromTheStartUpRead) {
+    WriteFile(" 0 \r\n 8 \r\n 8 \r\n 8 \r\n12\r\nann\r\n");
+    Start();
+    WriteFile(" 2 \r\n 30 \r\n 16 \r\n 80 \r\n5\r\nbob\r\n");
+    EXPECT_EQ(Table(0), "12");
+    EXPECT_EQ(Table(1), "ann");
+}
+
 // A per-user file that does not exist yet: the records beside the program are read, and the
 // save goes to the per-user file.
 TEST_F(GameSessionTest, ReadsTheOldFileUntilItsOwnExists) {
