@@ -10,6 +10,9 @@ int main(int argc, char* argv[]) {
     // Whole scale factors keep the pixel art's pixels square and sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    // The dialogs get native windows before they show (to keep them out of the taskbar); the
+    // main window's controls stay drawn in its one window all the same.
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.torvane.torvane"));
