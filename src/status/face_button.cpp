@@ -7,6 +7,7 @@ namespace torvane::status {
 FaceButton::FaceButton(QWidget* parent) : QPushButton(parent) {
     setFixedSize(28, 28);
     setFocusPolicy(Qt::TabFocus);
+    setToolTip(tr("新游戏"));
 }
 
 namespace {

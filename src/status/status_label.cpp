@@ -25,7 +25,10 @@ void StatusLabel::SetForeColour(Colour colour) {
     setPalette(p);
 }
 
-CounterLabel::CounterLabel(QWidget* parent) : StatusLabel(parent) {}
+CounterLabel::CounterLabel(QWidget* parent) : StatusLabel(parent) {
+    // Nothing on the label itself says it can be clicked.
+    setToolTip(tr("单击切换显示：剩余地雷数 / 未翻开的安全格数"));
+}
 
 void CounterLabel::ShowCount(std::int16_t value, bool minesLeftMode) {
     SetForeColour(minesLeftMode ? colour::red : colour::green);
