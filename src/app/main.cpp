@@ -1,4 +1,5 @@
 #include "app/game_session.h"
+#include "app/translation.h"
 #include "platform/termination_signals.h"
 #include "store/records_location.h"
 #include "view/main_window.h"
@@ -16,6 +17,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Torvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.torvane.torvane"));
+
+    // Before any window: captions are translated as they are made.
+    const auto translator = torvane::app::CaptionTranslator();
+    if (translator) {
+        QCoreApplication::installTranslator(translator.get());
+    }
 
     torvane::view::MainWindow window;
     torvane::app::GameSession session(window, torvane::store::RecordsLocation());

@@ -2,6 +2,7 @@
 
 #include "platform/taskbar.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -34,9 +35,9 @@ QString WidgetModalRunner::AskName(const QString& prompt, const QString& title,
     if (auto* line = box.findChild<QLineEdit*>()) {
         line->setMaxLength(maxLength);
     }
-    // The rest of the game speaks Chinese; so do the prompt's buttons.
-    box.setOkButtonText(QStringLiteral("确定"));
-    box.setCancelButtonText(QStringLiteral("取消"));
+    // The prompt's buttons speak the game's language, not the toolkit's.
+    box.setOkButtonText(QCoreApplication::translate("torvane::dialogs::NamePrompt", "确定"));
+    box.setCancelButtonText(QCoreApplication::translate("torvane::dialogs::NamePrompt", "取消"));
     KeepOutOfTaskbar(box);
     return box.exec() == QDialog::Accepted ? box.textValue().left(maxLength) : QString();
 }

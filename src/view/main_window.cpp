@@ -51,11 +51,10 @@ MainWindow::MainWindow(QWidget* parent)
     }
     counter_->move(counterPosition);
     field_->move(marginLeft, marginTop);
-    field_->setAccessibleName(QStringLiteral("雷区"));
-    field_->setAccessibleDescription(
-        QStringLiteral("六角形雷区：左键翻开格子，右键插上或拔掉旗子"));
-    face_->setAccessibleName(QStringLiteral("新游戏"));
-    clockLabel_->setAccessibleDescription(QStringLiteral("本局用时（秒）"));
+    field_->setAccessibleName(tr("雷区"));
+    field_->setAccessibleDescription(tr("六角形雷区：左键翻开格子，右键插上或拔掉旗子"));
+    face_->setAccessibleName(tr("新游戏"));
+    clockLabel_->setAccessibleDescription(tr("本局用时（秒）"));
     setTabOrder(field_, face_);
 
     connect(field_, &FieldView::pressed, this, &MainWindow::onFieldPressed);
