@@ -15,6 +15,7 @@ namespace {
 
 constexpr int labelTops[3] = {195, 510, 855};
 constexpr int boxTops[3] = {150, 480, 810};
+constexpr int boxLeft = 930;
 
 } // namespace
 
@@ -27,10 +28,11 @@ CustomDialog::CustomDialog(CustomSizeTexts& texts, QWidget* parent)
         QLabel* label = new QLabel(captions[i], this);
         label->setObjectName(IndexedName("Label1", i));
         label->setGeometry(TwipsRect(120, labelTops[i], 615, 255));
+        WidenToFit(*label, Pixels(boxLeft) - 2);
 
         QLineEdit* box = new QLineEdit(this);
         box->setObjectName(IndexedName("Text1", i));
-        box->setGeometry(TwipsRect(930, boxTops[i], 705, 285));
+        box->setGeometry(TwipsRect(boxLeft, boxTops[i], 705, 285));
         // The boxes store the size between uses: never cut a text short.
         box->setMaxLength(std::numeric_limits<int>::max());
         boxes_[i] = box;

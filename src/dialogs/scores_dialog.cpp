@@ -15,6 +15,7 @@ namespace {
 constexpr int RowTop(int level) {
     return 1080 - 360 * level;
 }
+constexpr int timeLeft = 1560;
 
 QLabel* MakeLabel(const QString& caption, const QString& name, const QRect& rect, QWidget* parent) {
     QLabel* label = new QLabel(caption, parent);
@@ -39,10 +40,11 @@ ScoresDialog::ScoresDialog(const store::BestTimes& bestTimes, QWidget* parent)
                                                                tr("专业玩家：")};
     for (int level = 0; level < store::BestTimes::levelCount; ++level) {
         const int top = RowTop(level);
-        MakeLabel(rowCaptions[level], IndexedName("Label2", level), TwipsRect(240, top, 1095, 255),
-                  frame);
-        captions_[2 * level] =
-            MakeLabel({}, IndexedName("Label1", 2 * level), TwipsRect(1560, top, 735, 255), frame);
+        WidenToFit(*MakeLabel(rowCaptions[level], IndexedName("Label2", level),
+                              TwipsRect(240, top, 1095, 255), frame),
+                   Pixels(timeLeft) - 4);
+        captions_[2 * level] = MakeLabel({}, IndexedName("Label1", 2 * level),
+                                         TwipsRect(timeLeft, top, 735, 255), frame);
         captions_[2 * level + 1] = MakeLabel({}, IndexedName("Label1", 2 * level + 1),
                                              TwipsRect(2640, top, 1215, 255), frame);
     }

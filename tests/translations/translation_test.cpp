@@ -102,12 +102,12 @@ TEST(Translation, CaptionsFollowTheDesktopLanguageAndStayChineseWithoutATranslat
                   caption(u"新游戏", u"New game"))
             << c.what;
         EXPECT_EQ(w.Open("menuCustom").windowTitle().toStdString(),
-                  caption(u"自定义难度", u"Custom Field"))
+                  caption(u"自定义难度", u"Custom Size"))
             << c.what;
     }
 }
 
-// Every caption goes through the translation; what the records keep does not.
+// Every caption goes through the translation and fits; what the records keep is not translated.
 TEST(Translation, InEnglishNoChineseCaptionIsLeftButTheRecordsKeepTheirNames) {
     const Installed installed(CaptionTranslator(QLocale(QLocale::English)));
     Window w;
@@ -126,10 +126,20 @@ TEST(Translation, InEnglishNoChineseCaptionIsLeftButTheRecordsKeepTheirNames) {
             }
         }
     };
+    // The dialogs were drawn for the Chinese captions; none of the English is cut.
+    const auto expectWhole = [](const QDialog& dialog) {
+        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+            EXPECT_GE(label->width(), label->sizeHint().width())
+                << label->objectName().toStdString() << ": " << label->text().toStdString();
+        }
+    };
     expectEnglish(w.window);
-    expectEnglish(w.Open("menuCustom"));
+    QDialog& custom = w.Open("menuCustom");
+    expectEnglish(custom);
+    expectWhole(custom);
 
     QDialog& scores = w.Open("menuBest");
+    expectWhole(scores);
     EXPECT_EQ(scores.windowTitle(), u"Best Times");
     EXPECT_EQ(Control<QLabel>(scores, "Label2_0").text(), u"Beginner:");
     EXPECT_EQ(Control<QLabel>(scores, "Label1_1").text(), store::BestTimes::noName);
