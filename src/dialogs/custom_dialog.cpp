@@ -15,32 +15,34 @@ namespace {
 
 constexpr int labelTops[3] = {195, 510, 855};
 constexpr int boxTops[3] = {150, 480, 810};
-const char16_t* const captions[3] = {u"宽度：", u"高度：", u"雷数："};
+constexpr int boxLeft = 930;
 
 } // namespace
 
 CustomDialog::CustomDialog(CustomSizeTexts& texts, QWidget* parent)
     : QDialog(parent), texts_(texts) {
-    SetUpDialogForm(*this, "formCustom", QStringLiteral("自定义难度"), 2865, 1230);
+    SetUpDialogForm(*this, "formCustom", tr("自定义难度"), 2865, 1230);
 
+    const QString captions[3] = {tr("宽度："), tr("高度："), tr("雷数：")};
     for (int i = 0; i < 3; ++i) {
-        QLabel* label = new QLabel(QString::fromUtf16(captions[i]), this);
+        QLabel* label = new QLabel(captions[i], this);
         label->setObjectName(IndexedName("Label1", i));
         label->setGeometry(TwipsRect(120, labelTops[i], 615, 255));
+        WidenToFit(*label, Pixels(boxLeft) - 2);
 
         QLineEdit* box = new QLineEdit(this);
         box->setObjectName(IndexedName("Text1", i));
-        box->setGeometry(TwipsRect(930, boxTops[i], 705, 285));
+        box->setGeometry(TwipsRect(boxLeft, boxTops[i], 705, 285));
         // The boxes store the size between uses: never cut a text short.
         box->setMaxLength(std::numeric_limits<int>::max());
         boxes_[i] = box;
     }
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setGeometry(TwipsRect(1920, 180, 825, 315));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+    auto* cancel = new QPushButton(tr("取消"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
     cancel->setGeometry(TwipsRect(1920, 810, 825, 315));
 

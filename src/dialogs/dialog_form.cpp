@@ -4,6 +4,8 @@
 #include "dialogs/twips.h"
 
 #include <QDialog>
+#include <QLabel>
+#include <algorithm>
 
 namespace torvane::dialogs {
 
@@ -16,6 +18,13 @@ void SetUpDialogForm(QDialog& dialog, const char* objectName, const QString& cap
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     dialog.setModal(true);
     dialog.setFixedSize(Pixels(widthTwips), Pixels(heightTwips));
+}
+
+void WidenToFit(QLabel& caption, int right) {
+    const int needed = caption.sizeHint().width();
+    if (needed > caption.width()) {
+        caption.resize(std::min(needed, right - caption.x()), caption.height());
+    }
 }
 
 QString IndexedName(const char* name, int index) {

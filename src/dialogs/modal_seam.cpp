@@ -1,12 +1,27 @@
 #include "dialogs/modal_seam.h"
 
+#include "platform/taskbar.h"
+
+#include <QCoreApplication>
 #include <QDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 
 namespace torvane::dialogs {
 
+namespace {
+
+// The dialog's native window is made here, before it is mapped, so that the request is in place
+// when the window manager first sees it. (winId() makes the dialog's siblings, the main window's
+// controls, native windows too unless Qt::AA_DontCreateNativeWidgetSiblings is set: main sets it.)
+void KeepOutOfTaskbar(QDialog& dialog) {
+    platform::KeepOutOfTaskbar(dialog.winId());
+}
+
+} // namespace
+
 void WidgetModalRunner::ShowModal(QDialog& dialog) {
+    KeepOutOfTaskbar(dialog);
     dialog.exec();
 }
 
@@ -20,9 +35,10 @@ QString WidgetModalRunner::AskName(const QString& prompt, const QString& title,
     if (auto* line = box.findChild<QLineEdit*>()) {
         line->setMaxLength(maxLength);
     }
-    // The rest of the game speaks Chinese; so do the prompt's buttons.
-    box.setOkButtonText(QStringLiteral("确定"));
-    box.setCancelButtonText(QStringLiteral("取消"));
+    // The prompt's buttons speak the game's language, not the toolkit's.
+    box.setOkButtonText(QCoreApplication::translate("torvane::dialogs::NamePrompt", "确定"));
+    box.setCancelButtonText(QCoreApplication::translate("torvane::dialogs::NamePrompt", "取消"));
+    KeepOutOfTaskbar(box);
     return box.exec() == QDialog::Accepted ? box.textValue().left(maxLength) : QString();
 }
 

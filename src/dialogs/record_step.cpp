@@ -5,6 +5,8 @@
 #include "platform/text_number.h"
 #include "store/best_times.h"
 
+#include <QCoreApplication>
+
 namespace torvane::dialogs {
 
 bool RecordStep(std::int16_t level, int seconds, store::BestTimes& bestTimes, ModalRunner& modal,
@@ -16,14 +18,16 @@ bool RecordStep(std::int16_t level, int seconds, store::BestTimes& bestTimes, Mo
     if (!(best > seconds)) {
         return false;
     }
+    // What the record keeps for a player who gives no name: data, in every language.
     static const QString noName = QStringLiteral("无名菜鸟");
     // The time goes in first, so a cancelled prompt still keeps it; until a name comes, it is
     // nobody's, not the old holder's.
     bestTimes.setTime(level, platform::DecimalText(seconds));
     bestTimes.setName(level, noName);
-    const QString name =
-        modal.AskName(QStringLiteral("恭喜，请输入您的大名："), QStringLiteral("继续努力"), noName,
-                      static_cast<int>(store::BestTimes::maxCaptionLength));
+    const QString name = modal.AskName(
+        QCoreApplication::translate("torvane::dialogs::NamePrompt", "恭喜，请输入您的大名："),
+        QCoreApplication::translate("torvane::dialogs::NamePrompt", "继续努力"), noName,
+        static_cast<int>(store::BestTimes::maxCaptionLength));
     bestTimes.setName(level, name.isEmpty() ? noName : name);
     showTable();
     return true;

@@ -11,12 +11,11 @@ namespace torvane::dialogs {
 
 namespace {
 
-const char16_t* const rowCaptions[3] = {u"菜鸟玩家：", u"中级玩家：", u"专业玩家："};
-
 // The top row shows level 2, the bottom row level 0.
 constexpr int RowTop(int level) {
     return 1080 - 360 * level;
 }
+constexpr int timeLeft = 1560;
 
 QLabel* MakeLabel(const QString& caption, const QString& name, const QRect& rect, QWidget* parent) {
     QLabel* label = new QLabel(caption, parent);
@@ -31,23 +30,26 @@ QLabel* MakeLabel(const QString& caption, const QString& name, const QRect& rect
 
 ScoresDialog::ScoresDialog(const store::BestTimes& bestTimes, QWidget* parent)
     : QDialog(parent), bestTimes_(bestTimes) {
-    SetUpDialogForm(*this, "formScores", QStringLiteral("成绩榜"), 4560, 2055);
+    SetUpDialogForm(*this, "formScores", tr("成绩榜"), 4560, 2055);
 
-    auto* frame = new QGroupBox(QStringLiteral("排名："), this);
+    auto* frame = new QGroupBox(tr("排名："), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(TwipsRect(120, 120, 4335, 1455));
 
+    const QString rowCaptions[store::BestTimes::levelCount] = {tr("菜鸟玩家："), tr("中级玩家："),
+                                                               tr("专业玩家：")};
     for (int level = 0; level < store::BestTimes::levelCount; ++level) {
         const int top = RowTop(level);
-        MakeLabel(QString::fromUtf16(rowCaptions[level]), IndexedName("Label2", level),
-                  TwipsRect(240, top, 1095, 255), frame);
-        captions_[2 * level] =
-            MakeLabel({}, IndexedName("Label1", 2 * level), TwipsRect(1560, top, 735, 255), frame);
+        WidenToFit(*MakeLabel(rowCaptions[level], IndexedName("Label2", level),
+                              TwipsRect(240, top, 1095, 255), frame),
+                   Pixels(timeLeft) - 4);
+        captions_[2 * level] = MakeLabel({}, IndexedName("Label1", 2 * level),
+                                         TwipsRect(timeLeft, top, 735, 255), frame);
         captions_[2 * level + 1] = MakeLabel({}, IndexedName("Label1", 2 * level + 1),
                                              TwipsRect(2640, top, 1215, 255), frame);
     }
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     ok->setGeometry(TwipsRect(3480, 1680, 975, 295));
     ok->setDefault(true);

@@ -7,6 +7,7 @@ namespace torvane::status {
 FaceButton::FaceButton(QWidget* parent) : QPushButton(parent) {
     setFixedSize(28, 28);
     setFocusPolicy(Qt::TabFocus);
+    setToolTip(tr("新游戏"));
 }
 
 namespace {
@@ -47,17 +48,17 @@ void FaceButton::ShowFace(game::Face face) {
     case game::Face::Playing:
         backColour_ = colour::lightGrey;
         setText(neutralCaption);
-        setAccessibleDescription(QStringLiteral("游戏进行中"));
+        setAccessibleDescription(tr("游戏进行中"));
         break;
     case game::Face::Won:
         backColour_ = colour::green;
         setText(smilingCaption);
-        setAccessibleDescription(QStringLiteral("胜利"));
+        setAccessibleDescription(tr("胜利"));
         break;
     case game::Face::Lost:
         backColour_ = colour::red;
         setText(frowningCaption);
-        setAccessibleDescription(QStringLiteral("失败：踩到了地雷"));
+        setAccessibleDescription(tr("失败：踩到了地雷"));
         break;
     }
     update();

@@ -25,15 +25,17 @@ void StatusLabel::SetForeColour(Colour colour) {
     setPalette(p);
 }
 
-CounterLabel::CounterLabel(QWidget* parent) : StatusLabel(parent) {}
+CounterLabel::CounterLabel(QWidget* parent) : StatusLabel(parent) {
+    // Nothing on the label itself says it can be clicked.
+    setToolTip(tr("单击切换显示：剩余地雷数 / 未翻开的安全格数"));
+}
 
 void CounterLabel::ShowCount(std::int16_t value, bool minesLeftMode) {
     SetForeColour(minesLeftMode ? colour::red : colour::green);
     setText(platform::DecimalText(value));
     // The colour is the mode; a screen reader hears it in words.
-    setAccessibleDescription(minesLeftMode
-                                 ? QStringLiteral("未标记的地雷数；单击改为显示未翻开的安全格数")
-                                 : QStringLiteral("未翻开的安全格数；单击改为显示未标记的地雷数"));
+    setAccessibleDescription(minesLeftMode ? tr("未标记的地雷数；单击改为显示未翻开的安全格数")
+                                           : tr("未翻开的安全格数；单击改为显示未标记的地雷数"));
 }
 
 // A click is a press and a release over the label, as with a button.

@@ -8,7 +8,7 @@
 namespace torvane::view {
 
 void MainWindow::BuildMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("游戏(&G)"));
+    QMenu* menu = menuBar()->addMenu(tr("游戏(&G)"));
     menu->setObjectName(QStringLiteral("menuGame"));
     auto* style = new MenuCheckStyle;
     style->setParent(menu);
@@ -22,30 +22,27 @@ void MainWindow::BuildMenu() {
         menu->addSeparator()->setObjectName(QString::fromLatin1(name));
     };
 
-    QAction* newGame = add("menuNew", QStringLiteral("新游戏(&N)"));
+    QAction* newGame = add("menuNew", tr("新游戏(&N)"));
     newGame->setShortcut(Qt::Key_F2);
     connect(newGame, &QAction::triggered, this, &MainWindow::onNewGame);
     separator("menusep0");
-    const QString levels[] = {QStringLiteral("新手"), QStringLiteral("中级玩家"),
-                              QStringLiteral("专业玩家")};
+    const QString levels[] = {tr("新手"), tr("中级玩家"), tr("专业玩家")};
     for (std::int16_t i = 0; i < game::presetLevelCount; ++i) {
         QAction* item = add("", levels[i]);
         item->setObjectName(QStringLiteral("menuLevel_%1").arg(i));
         connect(item, &QAction::triggered, this, [this, i] { selectLevel(i); });
         levelItems_[static_cast<std::size_t>(i)] = item;
     }
-    QAction* custom = add("menuCustom", QStringLiteral("自定义难度"));
+    QAction* custom = add("menuCustom", tr("自定义难度"));
     connect(custom, &QAction::triggered, this, &MainWindow::onCustomLevel);
     levelItems_[game::Custom] = custom;
     for (QAction* item : levelItems_) {
         item->setCheckable(true);
     }
     separator("menusep1");
-    connect(add("menuBest", QStringLiteral("成绩榜")), &QAction::triggered, this,
-            &MainWindow::onBestTimes);
+    connect(add("menuBest", tr("成绩榜")), &QAction::triggered, this, &MainWindow::onBestTimes);
     separator("menusep2");
-    connect(add("menuExit", QStringLiteral("退出(&X)")), &QAction::triggered, this,
-            &QWidget::close);
+    connect(add("menuExit", tr("退出(&X)")), &QAction::triggered, this, &QWidget::close);
 }
 
 } // namespace torvane::view

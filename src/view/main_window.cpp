@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 namespace torvane::view {
 
@@ -50,11 +51,10 @@ MainWindow::MainWindow(QWidget* parent)
     }
     counter_->move(counterPosition);
     field_->move(marginLeft, marginTop);
-    field_->setAccessibleName(QStringLiteral("雷区"));
-    field_->setAccessibleDescription(
-        QStringLiteral("六角形雷区：左键翻开格子，右键插上或拔掉旗子"));
-    face_->setAccessibleName(QStringLiteral("新游戏"));
-    clockLabel_->setAccessibleDescription(QStringLiteral("本局用时（秒）"));
+    field_->setAccessibleName(tr("雷区"));
+    field_->setAccessibleDescription(tr("六角形雷区：左键翻开格子，右键插上或拔掉旗子"));
+    face_->setAccessibleName(tr("新游戏"));
+    clockLabel_->setAccessibleDescription(tr("本局用时（秒）"));
     setTabOrder(field_, face_);
 
     connect(field_, &FieldView::pressed, this, &MainWindow::onFieldPressed);
@@ -79,6 +79,7 @@ void MainWindow::selectLevel(std::int16_t index) {
     const game::FieldSize size = dialogs::FieldOfLevel(index, customTexts_);
     field_->Clear();
     FitWindowToField(size);
+    KeepFrameOnScreen();
     game_.StartLevel(index, size); // every level's field is playable by now
 }
 
@@ -188,6 +189,27 @@ void MainWindow::CentreFrame() {
     QRect frame(QPoint(), size().grownBy(margins));
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft()); // a window's position is its frame's
+}
+
+// A bigger level keeps the top-left corner unless the frame would then reach past the edge of
+// the screen's free area: then the window moves by the least that brings it back in, and
+// where it cannot fit, its top-left corner stays in view.
+void MainWindow::KeepFrameOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!isVisible() || screen == nullptr || windowHandle() == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QMargins margins = windowHandle()->frameMargins();
+    // From the client area, which is current: frameGeometry() may not be (see CentreFrame).
+    const QPoint corner = geometry().topLeft() - QPoint(margins.left(), margins.top());
+    const QSize frame = size().grownBy(margins);
+    const QPoint inside(
+        std::max(area.left(), std::min(corner.x(), area.x() + area.width() - frame.width())),
+        std::max(area.top(), std::min(corner.y(), area.y() + area.height() - frame.height())));
+    if (inside != corner) {
+        move(inside);
+    }
 }
 
 void MainWindow::PaintTile(int x, int y, game::TileIndex t) {

@@ -77,6 +77,7 @@ class MainWindow : public QMainWindow, private game::GamePort {
   private:
     void BuildMenu();
     void CentreFrame();
+    void KeepFrameOnScreen();
     void FitWindowToField(game::FieldSize size);
     dialogs::CustomDialog& CustomDialog();
     dialogs::ScoresDialog& ScoresDialog();

@@ -62,11 +62,16 @@ TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
         {false, QStringLiteral("Ann"), QString()},
         {true, QStringLiteral("Annabelle"), QStringLiteral("Annabell")}, // cut to the bound
     };
-    WidgetModalRunner runner;
+    QWidget window;
+    WidgetModalRunner runner(&window);
     for (const Case& c : cases) {
         QString prompt, title, preset, ok, cancel;
+        const QWidget* parent = nullptr;
+        Qt::WindowFlags flags;
         WhenModalShows([&](QWidget& w) {
             auto& box = dynamic_cast<QInputDialog&>(w);
+            parent = box.parentWidget();
+            flags = box.windowFlags();
             prompt = box.labelText();
             title = box.windowTitle();
             preset = box.textValue();
@@ -83,6 +88,11 @@ TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
         EXPECT_EQ(preset, u"x");
         EXPECT_EQ(ok, u"确定");
         EXPECT_EQ(cancel, u"取消");
+        // A dialog over the game's window, with a close box only.
+        EXPECT_EQ(parent, &window);
+        EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+        EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+        EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     }
 }
 

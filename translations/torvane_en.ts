@@ -1,0 +1,162 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>torvane::dialogs::CustomDialog</name>
+    <message>
+        <source>自定义难度</source>
+        <translation>Custom Size</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>Height:</translation>
+    </message>
+    <message>
+        <source>雷数：</source>
+        <translation>Mines:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::NamePrompt</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>恭喜，请输入您的大名：</source>
+        <translation>Congratulations! Please enter your name:</translation>
+    </message>
+    <message>
+        <source>继续努力</source>
+        <translation>Keep it up</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::ScoresDialog</name>
+    <message>
+        <source>成绩榜</source>
+        <translation>Best Times</translation>
+    </message>
+    <message>
+        <source>排名：</source>
+        <translation>Rankings</translation>
+    </message>
+    <message>
+        <source>菜鸟玩家：</source>
+        <translation>Beginner:</translation>
+    </message>
+    <message>
+        <source>中级玩家：</source>
+        <translation>Intermediate:</translation>
+    </message>
+    <message>
+        <source>专业玩家：</source>
+        <translation>Expert:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::CounterLabel</name>
+    <message>
+        <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
+        <translation>Click to switch between mines left and safe cells left</translation>
+    </message>
+    <message>
+        <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
+        <translation>Mines not yet flagged; click to show the safe cells still covered</translation>
+    </message>
+    <message>
+        <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
+        <translation>Safe cells still covered; click to show the mines not yet flagged</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::FaceButton</name>
+    <message>
+        <source>新游戏</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>游戏进行中</source>
+        <translation>Game in progress</translation>
+    </message>
+    <message>
+        <source>胜利</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>失败：踩到了地雷</source>
+        <translation>Lost: a mine was opened</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::view::MainWindow</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>&amp;New Game</translation>
+    </message>
+    <message>
+        <source>新手</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>中级玩家</source>
+        <translation>Intermediate</translation>
+    </message>
+    <message>
+        <source>专业玩家</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>自定义难度</source>
+        <translation>Custom…</translation>
+    </message>
+    <message>
+        <source>成绩榜</source>
+        <translation>Best Times</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>雷区</source>
+        <translation>Minefield</translation>
+    </message>
+    <message>
+        <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
+        <translation>Hexagonal minefield: the left button opens a cell, the right button puts a flag on it or takes it away</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>本局用时（秒）</source>
+        <translation>Time of this game, in seconds</translation>
+    </message>
+</context>
+</TS>
