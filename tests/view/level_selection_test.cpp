@@ -58,6 +58,10 @@ TEST(LevelSelection, PresetLevelsSizeTheFieldAndPlaceFaceAndClock) {
         EXPECT_EQ(clockLabel.x(), c.clockLeft);
         EXPECT_EQ(counter.pos(), QPoint(16, 2));
         EXPECT_EQ(window.centralWidget()->size(), c.picture + QSize(15, 37));
+        // The window takes its contents' size, and the user cannot change it.
+        EXPECT_EQ(window.width(), c.picture.width() + 15);
+        EXPECT_EQ(window.minimumSize(), window.size());
+        EXPECT_EQ(window.maximumSize(), window.size());
         EXPECT_EQ(counter.text(), QString::number(c.mines));
         EXPECT_EQ(window.game().level(), c.level);
         EXPECT_TRUE(LevelItem(window, c.level).isChecked());
@@ -87,6 +91,9 @@ TEST(LevelSelection, CustomLevelTakesItsSizeFromTheTextsAndMovesTheCheck) {
     EXPECT_EQ(window.game().level(), game::Custom);
     EXPECT_EQ(Control<FieldView>(window, "Picture2").size(), QSize(158, 148));
     EXPECT_TRUE(LevelItem(window, game::Custom).isChecked());
+    EXPECT_EQ(CheckedItems(window), 1);
+    window.selectLevel(game::Beginner);
+    EXPECT_TRUE(LevelItem(window, game::Beginner).isChecked());
     EXPECT_EQ(CheckedItems(window), 1);
 }
 
