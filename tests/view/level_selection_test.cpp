@@ -159,6 +159,27 @@ TEST(MainWindow, MenuItemsInOrder) {
     EXPECT_EQ(CheckedItems(window), 0);
 }
 
+// One tick beside the level played; the other level items show nothing there, as a plain item.
+TEST(MainWindow, OnlyTheCheckedLevelItemShowsAMark) {
+    MainWindow window;
+    window.selectLevel(game::Intermediate);
+    auto& menu = Control<QMenu>(window, "menuGame");
+    menu.popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    const QImage picture = menu.grab().toImage();
+    // The square at the item's left, where a check box or mark would be.
+    auto side = [&](const char* name) {
+        const QRect item = menu.actionGeometry(&Control<QAction>(window, name));
+        return picture.copy(item.x(), item.y(), item.height(), item.height());
+    };
+    const QImage plain = side("menuBest");
+    EXPECT_FALSE(side("menuLevel_1") == plain);
+    for (const char* name : {"menuLevel_0", "menuLevel_2", "menuCustom"}) {
+        EXPECT_TRUE(side(name) == plain) << name;
+    }
+    menu.close();
+}
+
 TEST(MainWindow, F2AndTheFaceStartANewGameAndTheFieldGetsTheFocus) {
     MainWindow window;
     window.selectLevel(0);
