@@ -58,6 +58,10 @@ TEST(LevelSelection, PresetLevelsSizeTheFieldAndPlaceFaceAndClock) {
         EXPECT_EQ(clockLabel.x(), c.clockLeft);
         EXPECT_EQ(counter.pos(), QPoint(16, 2));
         EXPECT_EQ(window.centralWidget()->size(), c.picture + QSize(15, 37));
+        // The window takes its contents' size, and the user cannot change it.
+        EXPECT_EQ(window.width(), c.picture.width() + 15);
+        EXPECT_EQ(window.minimumSize(), window.size());
+        EXPECT_EQ(window.maximumSize(), window.size());
         EXPECT_EQ(counter.text(), QString::number(c.mines));
         EXPECT_EQ(window.game().level(), c.level);
         EXPECT_TRUE(LevelItem(window, c.level).isChecked());
@@ -87,6 +91,9 @@ TEST(LevelSelection, CustomLevelTakesItsSizeFromTheTextsAndMovesTheCheck) {
     EXPECT_EQ(window.game().level(), game::Custom);
     EXPECT_EQ(Control<FieldView>(window, "Picture2").size(), QSize(158, 148));
     EXPECT_TRUE(LevelItem(window, game::Custom).isChecked());
+    EXPECT_EQ(CheckedItems(window), 1);
+    window.selectLevel(game::Beginner);
+    EXPECT_TRUE(LevelItem(window, game::Beginner).isChecked());
     EXPECT_EQ(CheckedItems(window), 1);
 }
 
@@ -150,6 +157,27 @@ TEST(MainWindow, MenuItemsInOrder) {
     }
     EXPECT_EQ(actions[0]->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(CheckedItems(window), 0);
+}
+
+// One tick beside the level played; the other level items show nothing there, as a plain item.
+TEST(MainWindow, OnlyTheCheckedLevelItemShowsAMark) {
+    MainWindow window;
+    window.selectLevel(game::Intermediate);
+    auto& menu = Control<QMenu>(window, "menuGame");
+    menu.popup(QPoint(0, 0));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    const QImage picture = menu.grab().toImage();
+    // The square at the item's left, where a check box or mark would be.
+    auto side = [&](const char* name) {
+        const QRect item = menu.actionGeometry(&Control<QAction>(window, name));
+        return picture.copy(item.x(), item.y(), item.height(), item.height());
+    };
+    const QImage plain = side("menuBest");
+    EXPECT_FALSE(side("menuLevel_1") == plain);
+    for (const char* name : {"menuLevel_0", "menuLevel_2", "menuCustom"}) {
+        EXPECT_TRUE(side(name) == plain) << name;
+    }
+    menu.close();
 }
 
 TEST(MainWindow, F2AndTheFaceStartANewGameAndTheFieldGetsTheFocus) {

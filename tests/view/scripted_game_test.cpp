@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QTest>
+#include <algorithm>
 #include <deque>
 #include <gtest/gtest.h>
 
@@ -65,6 +66,23 @@ class ScriptedGame : public ::testing::Test {
         return true;
     }
 
+    // How far the mouth's middle lies below its ends, in pixels, on the face as painted: a
+    // smile dips, a frown rises. Searched from the face's middle row down, below the eyes.
+    int MouthDip() {
+        const QImage picture = face().grab().toImage();
+        const auto firstDark = [&picture](int column) {
+            for (int row = picture.height() / 2; row < picture.height(); ++row) {
+                const QColor c = picture.pixelColor(column, row);
+                if (std::max({c.red(), c.green(), c.blue()}) < 96) {
+                    return row;
+                }
+            }
+            return picture.height();
+        };
+        const int middle = picture.width() / 2;
+        return firstDark(middle) - (firstDark(middle - 5) + firstDark(middle + 4)) / 2;
+    }
+
     // Lets the clock's timer run until the game's clock reads as expected.
     bool ClockReaches(int seconds) {
         return QTest::qWaitFor([&] { return window.game().clock().seconds == seconds; }, 3000);
@@ -118,6 +136,7 @@ TEST_F(ScriptedGame, FlagsFloodAndWin) {
     EXPECT_FALSE(window.game().gameOn());
     EXPECT_EQ(face().text(), "J");
     EXPECT_EQ(face().BackColour(), status::colour::green);
+    EXPECT_GT(MouthDip(), 0);
     EXPECT_TRUE(Shows(0, 3, game::tile::flag));
     EXPECT_EQ(counter().text(), "0");
     EXPECT_EQ(counter().ForeColour(), status::colour::green);
@@ -134,6 +153,7 @@ TEST_F(ScriptedGame, LossShowsMinesWrongFlagsAndTheExplosion) {
     Click(Qt::LeftButton, 2, 1);
     EXPECT_EQ(face().text(), "L");
     EXPECT_EQ(face().BackColour(), status::colour::red);
+    EXPECT_LT(MouthDip(), 0);
     EXPECT_TRUE(Shows(0, 0, game::tile::flag));
     EXPECT_TRUE(Shows(1, 2, game::tile::wrongFlag));
     EXPECT_TRUE(Shows(3, 2, game::tile::mine));
