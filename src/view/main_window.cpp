@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
@@ -23,6 +24,9 @@ constexpr QPoint counterPosition{16, 2};
 constexpr int clockTop = 2;
 constexpr int clockFromRight = 35;
 constexpr int faceFromCentre = 6;
+
+// How long after the first show the window manager may still be framing the window.
+constexpr int framingTime = 1000; // ms
 
 } // namespace
 
@@ -157,11 +161,27 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (!centred_) {
         centred_ = true;
         CentreFrame();
-        // The window manager adds its frame only after the window maps, and the toolkit
-        // learns its size from a move of the native window: centre once more then.
-        if (windowHandle() != nullptr && windowHandle()->frameMargins().isNull()) {
-            windowHandle()->installEventFilter(this);
+        // The window manager adds its frame only after the window maps, and the margins the
+        // toolkit reports may change more than once while it does: centre again whenever they
+        // change during the first moments, then leave the window where the player puts it.
+        if (QWindow* native = windowHandle()) {
+            centredWith_ = native->frameMargins();
+            native->installEventFilter(this);
+            QTimer::singleShot(framingTime, this, [this] {
+                if (QWindow* native = windowHandle()) {
+                    native->removeEventFilter(this);
+                    RecentreIfFrameChanged();
+                }
+            });
         }
+    }
+}
+
+void MainWindow::RecentreIfFrameChanged() {
+    const QMargins margins = windowHandle()->frameMargins();
+    if (margins != centredWith_) {
+        centredWith_ = margins;
+        CentreFrame();
     }
 }
 
@@ -171,10 +191,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == windowHandle() && event->type() == QEvent::Move &&
-        !windowHandle()->frameMargins().isNull()) {
-        windowHandle()->removeEventFilter(this);
-        CentreFrame();
+    if (watched == windowHandle()) {
+        RecentreIfFrameChanged();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -188,7 +206,13 @@ void MainWindow::CentreFrame() {
         windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
     QRect frame(QPoint(), size().grownBy(margins));
     frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft()); // a window's position is its frame's
+    MoveFrameTo(frame.topLeft(), margins);
+}
+
+// Places the client area, from the margins just read: move() would place the frame with the
+// margins the toolkit last knew, which lag behind while the window manager frames the window.
+void MainWindow::MoveFrameTo(QPoint frameTopLeft, QMargins margins) {
+    setGeometry(QRect(frameTopLeft + QPoint(margins.left(), margins.top()), size()));
 }
 
 // A bigger level keeps the top-left corner unless the frame would then reach past the edge of
@@ -208,7 +232,7 @@ void MainWindow::KeepFrameOnScreen() {
         std::max(area.left(), std::min(corner.x(), area.x() + area.width() - frame.width())),
         std::max(area.top(), std::min(corner.y(), area.y() + area.height() - frame.height())));
     if (inside != corner) {
-        move(inside);
+        MoveFrameTo(inside, margins);
     }
 }
 

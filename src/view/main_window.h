@@ -77,6 +77,8 @@ class MainWindow : public QMainWindow, private game::GamePort {
   private:
     void BuildMenu();
     void CentreFrame();
+    void RecentreIfFrameChanged();
+    void MoveFrameTo(QPoint frameTopLeft, QMargins margins);
     void KeepFrameOnScreen();
     void FitWindowToField(game::FieldSize size);
     dialogs::CustomDialog& CustomDialog();
@@ -116,6 +118,7 @@ class MainWindow : public QMainWindow, private game::GamePort {
     dialogs::ScoresDialog* scoresDialog_ = nullptr;
     std::unique_ptr<dialogs::ModalRunner> modal_;
     bool centred_ = false;
+    QMargins centredWith_; // the frame margins the last centring assumed
     // Closed while a dialog was up: what the dialog was for is no longer wanted.
     bool closing_ = false;
 };
