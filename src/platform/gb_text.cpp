@@ -69,16 +69,4 @@ std::optional<QString> DecodeGbLine(QByteArrayView line) {
     return decoder.decode(line);
 }
 
-std::optional<std::vector<QString>> DecodeGbLines(QByteArrayView bytes, bool complete) {
-    std::vector<QString> lines;
-    for (const QByteArrayView line : SplitLines(bytes, complete)) {
-        std::optional<QString> text = DecodeGbLine(line);
-        if (!text) {
-            return std::nullopt;
-        }
-        lines.push_back(std::move(*text));
-    }
-    return lines;
-}
-
 } // namespace torvane::platform

@@ -24,7 +24,4 @@ std::vector<QByteArrayView> SplitLines(QByteArrayView bytes, bool complete = tru
 // off at the line's end is dropped. Nothing when the line needs the codec and there is none.
 std::optional<QString> DecodeGbLine(QByteArrayView line);
 
-// SplitLines, then each line decoded; nothing when a line cannot be.
-std::optional<std::vector<QString>> DecodeGbLines(QByteArrayView bytes, bool complete = true);
-
 } // namespace torvane::platform

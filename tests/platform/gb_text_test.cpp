@@ -33,6 +33,19 @@ TEST(EncodeGbLine, GbkBytesForGbkTextAndFourByteFormsBeyond) {
     }
 }
 
+// The file's bytes as the records reader takes them: split, then each line decoded.
+std::optional<std::vector<QString>> DecodeGbLines(QByteArrayView bytes, bool complete) {
+    std::vector<QString> lines;
+    for (const QByteArrayView line : SplitLines(bytes, complete)) {
+        std::optional<QString> text = DecodeGbLine(line);
+        if (!text) {
+            return std::nullopt;
+        }
+        lines.push_back(std::move(*text));
+    }
+    return lines;
+}
+
 TEST(DecodeGbLines, SplitsAtEveryKindOfLineEnd) {
     struct Case {
         QByteArray bytes;
