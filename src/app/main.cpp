@@ -1,13 +1,16 @@
 #include "app/game_session.h"
+#include "app/game_state.h"
 #include "app/translation.h"
+#include "platform/monotonic_clock.h"
 #include "platform/termination_signals.h"
+#include "platform/uniform_random.h"
 #include "store/records_location.h"
 #include "view/main_window.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
-    torvane::platform::CatchTerminationSignals();
+    torvane::platform::catchTerminationSignals();
     // Whole scale factors keep the pixel art's pixels square and sharp.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::Round);
@@ -24,11 +27,17 @@ int main(int argc, char* argv[]) {
         QCoreApplication::installTranslator(translator.get());
     }
 
-    torvane::view::MainWindow window;
-    torvane::app::GameSession session(window, torvane::store::RecordsLocation());
+    torvane::app::GameState state(
+        [random = torvane::platform::UniformRandom::fromClock()]() mutable {
+            return random.next();
+        },
+        torvane::platform::monotonicSeconds);
+    torvane::view::MainWindow window(state.game());
+    torvane::app::GameSession session(state, window, torvane::store::RecordsLocation());
     session.loadSettings();
-    // A request to end from outside closes the window like the close box.
-    torvane::platform::OnTerminationSignal(&window, [&window] { window.close(); });
+    // A request to end from outside closes every window like its close box, a dialog or the
+    // name prompt that may be up included.
+    torvane::platform::onTerminationSignal(&app, [] { QApplication::closeAllWindows(); });
     window.show();
     return app.exec();
 }

@@ -1,8 +1,8 @@
 #include "dialogs/custom_dialog.h"
 
-#include "dialogs/custom_field.h"
 #include "dialogs/dialog_form.h"
 #include "dialogs/twips.h"
+#include "platform/control_names.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,32 +19,31 @@ constexpr int boxLeft = 930;
 
 } // namespace
 
-CustomDialog::CustomDialog(CustomSizeTexts& texts, QWidget* parent)
-    : QDialog(parent), texts_(texts) {
-    SetUpDialogForm(*this, "formCustom", tr("自定义难度"), 2865, 1230);
+CustomDialog::CustomDialog(QWidget* parent) : QDialog(parent) {
+    setUpDialogForm(*this, controlName::customDialog, tr("自定义难度"), 2865, 1230);
 
     const QString captions[3] = {tr("宽度："), tr("高度："), tr("雷数：")};
     for (int i = 0; i < 3; ++i) {
         QLabel* label = new QLabel(captions[i], this);
-        label->setObjectName(IndexedName("Label1", i));
-        label->setGeometry(TwipsRect(120, labelTops[i], 615, 255));
-        WidenToFit(*label, Pixels(boxLeft) - 2);
+        label->setObjectName(controlName::indexed(controlName::customCaption, i));
+        label->setGeometry(twipsRect(120, labelTops[i], 615, 255));
+        widenToFit(*label, pixels(boxLeft) - 2);
 
         QLineEdit* box = new QLineEdit(this);
-        box->setObjectName(IndexedName("Text1", i));
-        box->setGeometry(TwipsRect(boxLeft, boxTops[i], 705, 285));
+        box->setObjectName(controlName::indexed(controlName::customBox, i));
+        box->setGeometry(twipsRect(boxLeft, boxTops[i], 705, 285));
         // The boxes store the size between uses: never cut a text short.
         box->setMaxLength(std::numeric_limits<int>::max());
         boxes_[i] = box;
     }
 
     auto* ok = new QPushButton(tr("确定"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(TwipsRect(1920, 180, 825, 315));
+    ok->setObjectName(controlName::customOk);
+    ok->setGeometry(twipsRect(1920, 180, 825, 315));
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("取消"), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    cancel->setGeometry(TwipsRect(1920, 810, 825, 315));
+    cancel->setObjectName(controlName::customCancel);
+    cancel->setGeometry(twipsRect(1920, 810, 825, 315));
 
     setTabOrder(boxes_[0], boxes_[1]);
     setTabOrder(boxes_[1], boxes_[2]);
@@ -53,35 +52,29 @@ CustomDialog::CustomDialog(CustomSizeTexts& texts, QWidget* parent)
     boxes_[0]->setFocus();
 
     connect(ok, &QPushButton::clicked, this, &CustomDialog::onOkClicked);
-    connect(cancel, &QPushButton::clicked, this, &CustomDialog::onCancelClicked);
-    LoadTexts();
+    connect(cancel, &QPushButton::clicked, this, &CustomDialog::hide);
 }
 
-void CustomDialog::LoadTexts() {
+void CustomDialog::setTexts(const CustomSizeTexts& texts) {
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        if (boxes_[i]->text() != texts_[i]) {
-            boxes_[i]->setText(texts_[i]);
+        if (boxes_[i]->text() != texts[i]) {
+            boxes_[i]->setText(texts[i]);
         }
     }
 }
 
-CustomSizeTexts CustomDialog::TypedTexts() const {
+CustomSizeTexts CustomDialog::texts() const {
     return {boxes_[0]->text(), boxes_[1]->text(), boxes_[2]->text()};
 }
 
 void CustomDialog::onOkClicked() {
-    texts_ = CorrectCustomTexts(TypedTexts());
-    LoadTexts();
+    setTexts(correctCustomTexts(texts()));
     hide();
 }
 
-void CustomDialog::onCancelClicked() {
-    texts_ = TypedTexts();
-    hide();
-}
-
+// The close box and Escape act as "取消": the boxes keep what was typed.
 void CustomDialog::reject() {
-    onCancelClicked();
+    hide();
 }
 
 } // namespace torvane::dialogs

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/custom_field.h"
+#include "dialogs/custom_size_texts.h"
 
 #include <QDialog>
 #include <array>
@@ -9,24 +9,24 @@ class QLineEdit;
 
 namespace torvane::dialogs {
 
-// The custom field size: three boxes over the custom size texts. "确定" corrects what was
-// typed and keeps it; "取消", the close box and Escape keep it as typed.
+// The custom field size in three boxes. "确定" corrects what was typed and keeps it; "取消", the
+// close box and Escape keep it as typed.
 class CustomDialog : public QDialog {
     Q_OBJECT
 
   public:
-    CustomDialog(CustomSizeTexts& texts, QWidget* parent = nullptr);
+    explicit CustomDialog(QWidget* parent = nullptr);
 
-    // Fills the boxes from the texts, for the next showing.
-    void LoadTexts();
-    void onOkClicked();
-    void onCancelClicked();
+    // The texts the boxes show at the next showing.
+    void setTexts(const CustomSizeTexts& texts);
+    // What the player left in the boxes, corrected if they chose "确定".
+    CustomSizeTexts texts() const;
+
     void reject() override;
 
   private:
-    CustomSizeTexts TypedTexts() const;
+    void onOkClicked();
 
-    CustomSizeTexts& texts_;
     std::array<QLineEdit*, 3> boxes_{};
 };
 

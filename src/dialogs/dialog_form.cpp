@@ -9,26 +9,22 @@
 
 namespace torvane::dialogs {
 
-void SetUpDialogForm(QDialog& dialog, const char* objectName, const QString& caption,
+void setUpDialogForm(QDialog& dialog, QLatin1StringView objectName, const QString& caption,
                      int widthTwips, int heightTwips) {
-    dialog.setObjectName(QLatin1String(objectName));
+    dialog.setObjectName(objectName);
     dialog.setWindowTitle(caption);
-    dialog.setWindowIcon(MineIcon());
+    dialog.setWindowIcon(mineIcon());
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     dialog.setModal(true);
-    dialog.setFixedSize(Pixels(widthTwips), Pixels(heightTwips));
+    dialog.setFixedSize(pixels(widthTwips), pixels(heightTwips));
 }
 
-void WidenToFit(QLabel& caption, int right) {
+void widenToFit(QLabel& caption, int right) {
     const int needed = caption.sizeHint().width();
     if (needed > caption.width()) {
         caption.resize(std::min(needed, right - caption.x()), caption.height());
     }
-}
-
-QString IndexedName(const char* name, int index) {
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
 } // namespace torvane::dialogs

@@ -3,14 +3,14 @@
 #include <QPixmap>
 
 // The resources of a static library are only linked in when something names them.
-static void InitDialogResources() {
+static void initDialogResources() {
     Q_INIT_RESOURCE(dialogs);
 }
 
 namespace torvane::dialogs {
 
-QIcon MineIcon() {
-    static const bool registered = (InitDialogResources(), true);
+QIcon mineIcon() {
+    static const bool registered = (initDialogResources(), true);
     (void)registered;
     return QIcon(QPixmap(QStringLiteral(":/mine.xpm")));
 }

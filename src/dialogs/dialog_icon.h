@@ -5,6 +5,6 @@
 namespace torvane::dialogs {
 
 // The spiked mine both dialogs carry in their title bar.
-QIcon MineIcon();
+QIcon mineIcon();
 
 } // namespace torvane::dialogs

@@ -13,23 +13,23 @@ class ModalRunner {
   public:
     virtual ~ModalRunner() = default;
     // Returns when the dialog is hidden.
-    virtual void ShowModal(QDialog& dialog) = 0;
+    virtual void showModal(QDialog& dialog) = 0;
     // The answer typed, at most maxLength UTF-16 units, or "" when the player cancels.
-    virtual QString AskName(const QString& prompt, const QString& title, const QString& preset,
+    virtual QString askName(const QString& prompt, const QString& title, const QString& preset,
                             int maxLength) = 0;
 };
 
 class WidgetModalRunner : public ModalRunner {
   public:
     // The name prompt is centred on promptParent when there is one.
-    explicit WidgetModalRunner(QWidget* promptParent = nullptr) : promptParent(promptParent) {}
+    explicit WidgetModalRunner(QWidget* promptParent = nullptr) : promptParent_(promptParent) {}
 
-    void ShowModal(QDialog& dialog) override;
-    QString AskName(const QString& prompt, const QString& title, const QString& preset,
+    void showModal(QDialog& dialog) override;
+    QString askName(const QString& prompt, const QString& title, const QString& preset,
                     int maxLength) override;
 
   private:
-    QWidget* promptParent;
+    QWidget* promptParent_;
 };
 
 } // namespace torvane::dialogs

@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_form.h"
 #include "dialogs/twips.h"
+#include "platform/control_names.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -12,12 +13,12 @@ namespace torvane::dialogs {
 namespace {
 
 // The top row shows level 2, the bottom row level 0.
-constexpr int RowTop(int level) {
+constexpr int rowTop(int level) {
     return 1080 - 360 * level;
 }
 constexpr int timeLeft = 1560;
 
-QLabel* MakeLabel(const QString& caption, const QString& name, const QRect& rect, QWidget* parent) {
+QLabel* makeLabel(const QString& caption, const QString& name, const QRect& rect, QWidget* parent) {
     QLabel* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setGeometry(rect);
@@ -28,39 +29,40 @@ QLabel* MakeLabel(const QString& caption, const QString& name, const QRect& rect
 
 } // namespace
 
-ScoresDialog::ScoresDialog(const store::BestTimes& bestTimes, QWidget* parent)
-    : QDialog(parent), bestTimes_(bestTimes) {
-    SetUpDialogForm(*this, "formScores", tr("成绩榜"), 4560, 2055);
+ScoresDialog::ScoresDialog(QWidget* parent) : QDialog(parent) {
+    setUpDialogForm(*this, controlName::bestTimesDialog, tr("成绩榜"), 4560, 2055);
 
     auto* frame = new QGroupBox(tr("排名："), this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(TwipsRect(120, 120, 4335, 1455));
+    frame->setObjectName(controlName::bestTimesFrame);
+    frame->setGeometry(twipsRect(120, 120, 4335, 1455));
 
     const QString rowCaptions[store::BestTimes::levelCount] = {tr("菜鸟玩家："), tr("中级玩家："),
                                                                tr("专业玩家：")};
     for (int level = 0; level < store::BestTimes::levelCount; ++level) {
-        const int top = RowTop(level);
-        WidenToFit(*MakeLabel(rowCaptions[level], IndexedName("Label2", level),
-                              TwipsRect(240, top, 1095, 255), frame),
-                   Pixels(timeLeft) - 4);
-        captions_[2 * level] = MakeLabel({}, IndexedName("Label1", 2 * level),
-                                         TwipsRect(timeLeft, top, 735, 255), frame);
-        captions_[2 * level + 1] = MakeLabel({}, IndexedName("Label1", 2 * level + 1),
-                                             TwipsRect(2640, top, 1215, 255), frame);
+        const int top = rowTop(level);
+        widenToFit(*makeLabel(rowCaptions[level],
+                              controlName::indexed(controlName::bestTimesRowCaption, level),
+                              twipsRect(240, top, 1095, 255), frame),
+                   pixels(timeLeft) - 4);
+        entries_[2 * level] =
+            makeLabel({}, controlName::indexed(controlName::bestTimesEntry, 2 * level),
+                      twipsRect(timeLeft, top, 735, 255), frame);
+        entries_[2 * level + 1] =
+            makeLabel({}, controlName::indexed(controlName::bestTimesEntry, 2 * level + 1),
+                      twipsRect(2640, top, 1215, 255), frame);
     }
 
     auto* ok = new QPushButton(tr("确定"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    ok->setGeometry(TwipsRect(3480, 1680, 975, 295));
+    ok->setObjectName(controlName::bestTimesOk);
+    ok->setGeometry(twipsRect(3480, 1680, 975, 295));
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &QDialog::hide);
-    LoadTable();
 }
 
-void ScoresDialog::LoadTable() {
+void ScoresDialog::showTable(const store::BestTimes& bestTimes) {
     for (int i = 0; i < store::BestTimes::captionCount; ++i) {
-        captions_[static_cast<std::size_t>(i)]->setText(bestTimes_.caption(i));
+        entries_[static_cast<std::size_t>(i)]->setText(bestTimes.caption(i));
     }
 }
 

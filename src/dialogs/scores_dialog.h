@@ -14,16 +14,15 @@ class ScoresDialog : public QDialog {
     Q_OBJECT
 
   public:
-    ScoresDialog(const store::BestTimes& bestTimes, QWidget* parent = nullptr);
+    explicit ScoresDialog(QWidget* parent = nullptr);
 
-    // Shows the table as it is now, for the next showing.
-    void LoadTable();
+    // The table the dialog shows at the next showing.
+    void showTable(const store::BestTimes& bestTimes);
     // "确定", the close box and Escape all just hide the table.
     void reject() override;
 
   private:
-    const store::BestTimes& bestTimes_;
-    std::array<QLabel*, store::BestTimes::captionCount> captions_{};
+    std::array<QLabel*, store::BestTimes::captionCount> entries_{};
 };
 
 } // namespace torvane::dialogs

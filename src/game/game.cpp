@@ -1,221 +1,209 @@
 #include "game/game.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace torvane::game {
 
 namespace {
 
-// Int(r * side) in single precision, as mines have always been laid; the clamp only
-// guards a generator that breaks its [0, 1) promise.
-std::int16_t Draw(float r, std::int16_t side) {
+// Int(r * side) in single precision, as mines have always been laid; the clamp only guards a
+// generator that breaks its [0, 1) promise.
+int randomCoordinate(float r, int side) {
     const float scaled = std::floor(r * static_cast<float>(side));
     if (!(scaled >= 0.0f)) {
         return 0;
     }
-    return static_cast<std::int16_t>(std::min(scaled, static_cast<float>(side - 1)));
+    return static_cast<int>(std::min(scaled, static_cast<float>(side - 1)));
 }
 
 } // namespace
 
-void Game::DrawCell(std::int16_t x, std::int16_t y, TileIndex t) {
-    cellView_[x][y] = t;
-    port_.PaintTile(x, y, t);
+Game::Game(RandomSource random, TimeSource now)
+    : random_(std::move(random)), now_(std::move(now)) {}
+
+CellState Game::cellAt(Cell cell) const {
+    assert(contains(cell));
+    const CellState::Kind kind = shown(cell);
+    return {kind, kind == CellState::Open ? content(cell) : 0};
 }
 
-bool Game::StartLevel(std::int16_t level, FieldSize size) {
-    if (!IsPlayable(size)) {
-        return false;
-    }
+void Game::resetChange() {
+    change_.cells.clear(); // keeps its room
+    change_.ended = false;
+    change_.win.reset();
+}
+
+void Game::show(Cell cell, CellState::Kind kind) {
+    shown_[index(cell)] = kind;
+    change_.cells.push_back(cell);
+}
+
+const Change& Game::startLevel(Level level, FieldSize size) {
+    assert(isPlayable(size));
     level_ = level;
-    fieldWidth_ = size.columns;
-    fieldHeight_ = size.rows;
-    mineTotal_ = size.mines;
-    NewGame();
-    return true;
+    size_ = size;
+    return newGame();
 }
 
-void Game::NewGame() {
-    StopClock();
-
-    const std::int16_t rows = fieldHeight_;
-    const std::int16_t columns = fieldWidth_;
-    for (std::int16_t y = 0; y < rows; ++y) {
-        for (std::int16_t x = 0; x < columns; ++x) {
-            DrawCell(x, y, tile::covered);
-            mineMap_[x][y] = 0;
+const Change& Game::newGame() {
+    resetChange();
+    stopClock();
+    for (int y = 0; y < size_.rows; ++y) {
+        for (int x = 0; x < size_.columns; ++x) {
+            show({x, y}, CellState::Covered);
+            content_[index({x, y})] = 0;
         }
     }
-    port_.RefreshField();
-
-    for (int mine = 1; mine <= mineTotal_; ++mine) {
-        std::int16_t x = 0;
-        std::int16_t y = 0;
-        do {
-            x = Draw(port_.NextRandom(), fieldWidth_);
-            y = Draw(port_.NextRandom(), fieldHeight_);
-        } while (mineMap_[x][y] == mineValue);
-        mineMap_[x][y] = mineValue;
-        for (const Cell n : Neighbours({x, y})) {
-            AddHint(n.x, n.y);
-        }
-    }
-
-    minesLeft_ = mineTotal_;
-    cellsToOpen_ = static_cast<std::int16_t>(fieldWidth_ * fieldHeight_ - mineTotal_);
-    ShowCounter();
-    SetFace(Face::Playing);
+    layMines();
+    minesLeft_ = size_.mines;
+    cellsToOpen_ = size_.columns * size_.rows - size_.mines;
+    face_ = Face::Playing;
     clock_.seconds = 0;
-    port_.ShowClock(0);
-    gameOn_ = true;
+    playing_ = true;
+    return change_;
 }
 
-void Game::AddHint(std::int16_t x, std::int16_t y) {
-    if (!InField(x, y) || mineMap_[x][y] == mineValue) {
-        return;
+// Each mine falls on a free cell, column drawn first; its neighbours count it at once.
+void Game::layMines() {
+    for (int placed = 0; placed < size_.mines; ++placed) {
+        Cell at;
+        do {
+            at.x = randomCoordinate(random_(), size_.columns);
+            at.y = randomCoordinate(random_(), size_.rows);
+        } while (content(at) == mine);
+        content_[index(at)] = mine;
+        for (const Cell neighbour : neighbours(at)) {
+            if (contains(neighbour) && content(neighbour) != mine) {
+                ++content_[index(neighbour)];
+            }
+        }
     }
-    ++mineMap_[x][y];
 }
 
-bool Game::OpenOne(std::int16_t x, std::int16_t y) {
-    if (!InField(x, y) || cellView_[x][y] != tile::covered) {
+const Change& Game::press(std::optional<Cell> cell, Action action) {
+    resetChange();
+    if (!playing_) {
+        return change_;
+    }
+    if (!clock_.running && !clock_.capped()) {
+        clock_.running = true;
+        clockStart_ = now_();
+    }
+    if (!cell || !contains(*cell)) {
+        return change_;
+    }
+    switch (action) {
+    case Action::Open:
+        openCell(*cell);
+        if (cellsToOpen_ == 0) {
+            gameWon();
+        }
+        break;
+    case Action::Flag:
+        toggleFlag(*cell);
+        break;
+    case Action::None:
+        break;
+    }
+    return change_;
+}
+
+void Game::toggleFlag(Cell cell) {
+    if (shown(cell) == CellState::Covered) {
+        show(cell, CellState::Flagged);
+        --minesLeft_;
+    } else if (shown(cell) == CellState::Flagged) {
+        show(cell, CellState::Covered);
+        ++minesLeft_;
+    }
+}
+
+// Opens one cell without spreading; true when it was empty, so its neighbours open in turn.
+bool Game::openOne(Cell cell) {
+    if (!contains(cell) || shown(cell) != CellState::Covered) {
         return false;
     }
-    const std::int16_t value = mineMap_[x][y];
-    if (value == 0) {
-        --cellsToOpen_;
-        DrawCell(x, y, tile::open);
-        return true;
+    if (content(cell) == mine) {
+        gameLost();
+        show(cell, CellState::ExplodedMine);
+        return false;
     }
-    if (value >= 1 && value <= 6) {
-        --cellsToOpen_;
-        DrawCell(x, y, value);
-    } else if (value == mineValue) {
-        GameLost();
-        DrawCell(x, y, tile::explodedMine);
-    }
-    return false;
+    --cellsToOpen_;
+    show(cell, CellState::Open);
+    return content(cell) == 0;
 }
 
-// Depth first like the recursive rule it follows, so tiles are drawn in the same
-// order, but on its own stack: one empty region can span the whole 30 x 30 field.
-void Game::OpenCell(std::int16_t x, std::int16_t y) {
-    if (!OpenOne(x, y)) {
+// Depth first, visiting the neighbours in their order, so cells open in the same order as by
+// recursion; but on a stack of its own, since one empty region can span the whole field.
+void Game::openCell(Cell cell) {
+    if (!openOne(cell)) {
         return;
     }
     frames_.clear();
-    frames_.push_back({{x, y}, 0});
+    frames_.push_back({cell, 0});
     while (!frames_.empty()) {
         Frame& top = frames_.back();
         if (top.nextNeighbour == 6) {
             frames_.pop_back();
             continue;
         }
-        const Cell next = Neighbours(top.cell)[top.nextNeighbour++];
-        if (OpenOne(next.x, next.y)) {
+        const Cell next = neighbours(top.cell)[static_cast<std::size_t>(top.nextNeighbour++)];
+        if (openOne(next)) {
             frames_.push_back({next, 0});
         }
     }
 }
 
-void Game::GameLost() {
-    StopClock();
-    for (std::int16_t y = 0; y < fieldHeight_; ++y) {
-        for (std::int16_t x = 0; x < fieldWidth_; ++x) {
-            if (mineMap_[x][y] == mineValue && cellView_[x][y] != tile::flag) {
-                DrawCell(x, y, tile::mine);
+// Uncovers every mine without a flag and marks every flag on a safe cell, row by row.
+void Game::gameLost() {
+    stopClock();
+    for (int y = 0; y < size_.rows; ++y) {
+        for (int x = 0; x < size_.columns; ++x) {
+            const Cell cell{x, y};
+            if (content(cell) == mine && shown(cell) != CellState::Flagged) {
+                show(cell, CellState::Mine);
             }
-            if (cellView_[x][y] == tile::flag && mineMap_[x][y] != mineValue) {
-                DrawCell(x, y, tile::wrongFlag);
+            if (shown(cell) == CellState::Flagged && content(cell) != mine) {
+                show(cell, CellState::WrongFlag);
             }
         }
     }
-    SetFace(Face::Lost);
-    gameOn_ = false;
+    face_ = Face::Lost;
+    playing_ = false;
+    change_.ended = true;
 }
 
-void Game::GameWon() {
-    StopClock();
-    for (std::int16_t y = 0; y < fieldHeight_; ++y) {
-        for (std::int16_t x = 0; x < fieldWidth_; ++x) {
-            if (cellView_[x][y] == tile::covered && mineMap_[x][y] == mineValue) {
-                DrawCell(x, y, tile::flag);
+// Flags every mine still covered; the time is the clock's as last shown.
+void Game::gameWon() {
+    stopClock();
+    for (int y = 0; y < size_.rows; ++y) {
+        for (int x = 0; x < size_.columns; ++x) {
+            const Cell cell{x, y};
+            if (shown(cell) == CellState::Covered && content(cell) == mine) {
+                show(cell, CellState::Flagged);
             }
         }
     }
-    port_.RefreshField();
     minesLeft_ = 0;
-    ShowCounter();
-    SetFace(Face::Won);
-    gameOn_ = false;
-    if (KeepsRecords(level_)) {
-        port_.RecordStep(level_, clock_.seconds);
-    }
+    face_ = Face::Won;
+    playing_ = false;
+    change_.ended = true;
+    change_.win = Win{level_, clock_.seconds};
 }
 
-void Game::ShowCounter() {
-    port_.ShowCounter(showMinesLeft_ ? minesLeft_ : cellsToOpen_, showMinesLeft_);
-}
-
-void Game::SetFace(Face face) {
-    face_ = face;
-    port_.ShowFace(face);
-}
-
-void Game::StopClock() {
-    clock_.running = false;
-    port_.StopClock();
-}
-
-void Game::ClockTick(double elapsedSeconds) {
+void Game::updateClock() {
     if (!clock_.running) {
         return;
     }
-    const double whole = std::floor(elapsedSeconds);
+    const double whole = std::floor(secondsSinceClockStart());
     if (whole >= clockCap) {
-        StopClock();
+        stopClock();
         clock_.seconds = clockCap;
     } else {
         clock_.seconds = whole > 0.0 ? static_cast<int>(whole) : 0; // NaN too
     }
-    port_.ShowClock(clock_.seconds);
-}
-
-void Game::ToggleCounterMode() {
-    showMinesLeft_ = !showMinesLeft_;
-    ShowCounter();
-}
-
-void Game::Press(std::int16_t button, float X, float Y) {
-    if (!gameOn_) {
-        return;
-    }
-    if (!clock_.running && !clock_.capped()) {
-        clock_.running = true;
-        port_.StartClock();
-    }
-    const auto cell = CellAt(X, Y, fieldWidth_, fieldHeight_);
-    if (!cell) {
-        return;
-    }
-    const auto [x, y] = *cell;
-    if (button == static_cast<std::int16_t>(MouseButton::Left)) {
-        OpenCell(x, y);
-        if (cellsToOpen_ == 0) {
-            GameWon();
-        }
-    } else if (button == static_cast<std::int16_t>(MouseButton::Right)) {
-        if (cellView_[x][y] == tile::covered) {
-            DrawCell(x, y, tile::flag);
-            --minesLeft_;
-        } else if (cellView_[x][y] == tile::flag) {
-            DrawCell(x, y, tile::covered);
-            ++minesLeft_;
-        }
-    }
-    port_.RefreshField();
-    ShowCounter();
 }
 
 } // namespace torvane::game

@@ -1,92 +1,114 @@
 #pragma once
 
-#include "game/clock_state.h"
-#include "game/game_port.h"
-#include "game/hex_geometry.h"
-#include "game/playable_field.h"
-#include "game/tile.h"
+#include "game/cell.h"
+#include "game/cell_state.h"
+#include "game/clock.h"
+#include "game/level.h"
 
 #include <array>
-#include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace torvane::game {
 
-template <typename T> using FieldArray = std::array<std::array<T, maxSide>, maxSide>;
+// A won game, as the record step needs it.
+struct Win {
+    Level level = Beginner;
+    int seconds = 0;
+};
 
-enum class MouseButton : std::int16_t { Left = 1, Right = 2, Middle = 4 };
+// What one operation changed.
+struct Change {
+    // Cells whose state changed, in the order they changed: tiles overlap, so the order is how
+    // they are drawn. A cell may appear twice (the mine that is uncovered, then explodes).
+    std::vector<Cell> cells;
+    bool ended = false; // the game was lost or won
+    std::optional<Win> win;
+};
 
-// The state of a game and the rules of play over it, drawing and reporting through the
-// port. Arrays are indexed [x][y]; cells outside the current field keep stale values and
-// are never read.
+// One game of hexagonal mine-sweeping: the field, its hidden mines, the counter, the face and
+// the clock. It changes only through its operations, each of which returns what it changed;
+// the returned change stays valid until the next operation.
 class Game {
   public:
-    explicit Game(GamePort& port) : port_(port) {}
+    // Uniform numbers in [0, 1), where the mines fall.
+    using RandomSource = std::function<float()>;
+    // Seconds on a clock that never goes back.
+    using TimeSource = std::function<double()>;
 
-    const FieldArray<std::int16_t>& mineMap() const { return mineMap_; }
-    const FieldArray<TileIndex>& cellView() const { return cellView_; }
-    bool gameOn() const { return gameOn_; }
-    std::int16_t level() const { return level_; }
-    std::int16_t fieldWidth() const { return fieldWidth_; }
-    std::int16_t fieldHeight() const { return fieldHeight_; }
-    std::int16_t mineTotal() const { return mineTotal_; }
-    std::int16_t cellsToOpen() const { return cellsToOpen_; }
-    std::int16_t minesLeft() const { return minesLeft_; }
-    bool showMinesLeft() const { return showMinesLeft_; }
-    FieldSize fieldSize() const { return {fieldWidth_, fieldHeight_, mineTotal_}; }
-    const ClockState& clock() const { return clock_; }
-    Face face() const { return face_; }
-    bool InField(int x, int y) const {
-        return x >= 0 && x < fieldWidth_ && y >= 0 && y < fieldHeight_;
+    Game(RandomSource random, TimeSource now);
+
+    Level level() const { return level_; }
+    FieldSize fieldSize() const { return size_; }
+    bool contains(Cell cell) const {
+        return cell.x >= 0 && cell.x < size_.columns && cell.y >= 0 && cell.y < size_.rows;
     }
+    // The cell must be in the field.
+    CellState cellAt(Cell cell) const;
+    bool hasMine(Cell cell) const { return content(cell) == mine; }
 
-    // Takes a level with its field and starts a new game on it. An unplayable field is
-    // refused: false, and nothing changes.
-    bool StartLevel(std::int16_t level, FieldSize size);
-    // Covers the current field, lays its mines and resets counter, face and clock.
-    void NewGame();
-    // Opens a cell and, when it has no neighbouring mine, its whole empty region.
-    void OpenCell(std::int16_t x, std::int16_t y);
+    // From a new game until it is lost or won, presses act on the field.
+    bool isPlaying() const { return playing_; }
+    Face face() const { return face_; }
+    int cellsToOpen() const { return cellsToOpen_; }
+    int minesLeft() const { return minesLeft_; }
+    // The counter shows the mines left, or the safe cells still covered.
+    bool showsMinesLeft() const { return showMinesLeft_; }
+    int counterValue() const { return showMinesLeft_ ? minesLeft_ : cellsToOpen_; }
+    const Clock& clock() const { return clock_; }
+    // Seconds since the clock started, as the time source has them now.
+    double secondsSinceClockStart() const { return now_() - clockStart_; }
 
-    // A mouse press at (X, Y) in the field picture's pixels.
-    void Press(std::int16_t button, float X, float Y);
-    // A click on the counter: switches between mines left and cells left.
-    void ToggleCounterMode();
-    void SetShowMinesLeft(bool show) { showMinesLeft_ = show; }
-    // The window's report of the time since the clock started.
-    void ClockTick(double elapsedSeconds);
+    // Takes a playable field for the level and starts a new game on it.
+    const Change& startLevel(Level level, FieldSize size);
+    // Covers the field, lays its mines afresh and resets the counter, face and clock.
+    const Change& newGame();
+    // A press on the field: the first of a game starts the clock, wherever it lands.
+    const Change& press(std::optional<Cell> cell, Action action);
+    void toggleCounterMode() { showMinesLeft_ = !showMinesLeft_; }
+    // Brings the clock's whole seconds up to date; at the cap the clock stops for good.
+    void updateClock();
 
   private:
-    void AddHint(std::int16_t x, std::int16_t y);
-    void DrawCell(std::int16_t x, std::int16_t y, TileIndex t);
-    void GameLost();
-    void GameWon();
-    void ShowCounter();
-    void SetFace(Face face);
-    void StopClock();
-    // Opens one cell without spreading; true when it was empty and its
-    // neighbours are to be opened in turn.
-    bool OpenOne(std::int16_t x, std::int16_t y);
+    static constexpr int mine = 7; // in content_, beside the counts 0 to 6
+
+    int content(Cell cell) const { return content_[index(cell)]; }
+    CellState::Kind shown(Cell cell) const { return shown_[index(cell)]; }
+    static std::size_t index(Cell cell) {
+        return static_cast<std::size_t>(cell.y) * maxSide + static_cast<std::size_t>(cell.x);
+    }
+
+    void resetChange();
+    void show(Cell cell, CellState::Kind kind);
+    void layMines();
+    void openCell(Cell cell);
+    bool openOne(Cell cell);
+    void toggleFlag(Cell cell);
+    void gameLost();
+    void gameWon();
+    void stopClock() { clock_.running = false; }
 
     struct Frame {
         Cell cell;
-        int nextNeighbour;
+        int nextNeighbour = 0;
     };
 
-    GamePort& port_;
-    FieldArray<std::int16_t> mineMap_{};
-    FieldArray<TileIndex> cellView_{};
-    bool gameOn_ = false;
-    std::int16_t level_ = Intermediate;
-    std::int16_t fieldWidth_ = 0;
-    std::int16_t fieldHeight_ = 0;
-    std::int16_t mineTotal_ = 0;
-    std::int16_t cellsToOpen_ = 0;
-    std::int16_t minesLeft_ = 0;
-    bool showMinesLeft_ = false;
-    ClockState clock_;
+    RandomSource random_;
+    TimeSource now_;
+    Level level_ = firstLevel;
+    FieldSize size_;
+    std::array<int, maxSide * maxSide> content_{};
+    std::array<CellState::Kind, maxSide * maxSide> shown_{};
+    bool playing_ = false;
     Face face_ = Face::Playing;
-    std::vector<Frame> frames_; // kept between presses to spare the allocation
+    int cellsToOpen_ = 0;
+    int minesLeft_ = 0;
+    bool showMinesLeft_ = true;
+    Clock clock_;
+    double clockStart_ = 0.0;
+    Change change_;             // kept between operations to spare allocations
+    std::vector<Frame> frames_; // likewise
 };
 
 } // namespace torvane::game

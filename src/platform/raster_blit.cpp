@@ -26,7 +26,7 @@ void CombineRow(QRgb* __restrict to, const QRgb* __restrict mask, const QRgb* __
 } // namespace
 
 // One pass and one detach per tile: the field draws 900 of them for a new game.
-void MaskedBlit(QImage& dest, int x, int y, int w, int h, const QImage& src, int mx, int my, int tx,
+void maskedBlit(QImage& dest, int x, int y, int w, int h, const QImage& src, int mx, int my, int tx,
                 int ty) {
     assert(dest.format() == QImage::Format_RGB32 && src.format() == QImage::Format_RGB32);
     const int left = std::max({0, -x, -mx, -tx});

@@ -9,7 +9,7 @@ namespace torvane::platform {
 // src. A black-on-white mask clears the tile's area and a tile black outside it paints
 // only there. The block is clipped to dest and to both source blocks; both images are
 // Format_RGB32 and distinct.
-void MaskedBlit(QImage& dest, int x, int y, int w, int h, const QImage& src, int mx, int my, int tx,
+void maskedBlit(QImage& dest, int x, int y, int w, int h, const QImage& src, int mx, int my, int tx,
                 int ty);
 
 } // namespace torvane::platform

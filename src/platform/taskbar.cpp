@@ -12,7 +12,7 @@
 
 namespace torvane::platform {
 
-void KeepOutOfTaskbar([[maybe_unused]] WId window) {
+void keepOutOfTaskbar([[maybe_unused]] WId window) {
 #if QT_CONFIG(xcb)
     // The offscreen platform answers for X11 too, with no connection of its own.
     if (qGuiApp == nullptr || QGuiApplication::platformName() != QLatin1String("xcb")) {

@@ -20,7 +20,7 @@ void Notify(int) {
 
 } // namespace
 
-void CatchTerminationSignals() {
+void catchTerminationSignals() {
     if (signalPipe[0] >= 0 ||
         ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
         return;
@@ -34,8 +34,8 @@ void CatchTerminationSignals() {
     }
 }
 
-void OnTerminationSignal(QObject* owner, std::function<void()> handler) {
-    CatchTerminationSignals();
+void onTerminationSignal(QObject* owner, std::function<void()> handler) {
+    catchTerminationSignals();
     if (signalPipe[1] < 0) {
         return;
     }

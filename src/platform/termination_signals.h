@@ -8,10 +8,10 @@ namespace torvane::platform {
 
 // Holds back SIGTERM, SIGINT and SIGHUP from the start, so that a request to end that
 // comes while the program is still starting is not lost, nor kills it half-way.
-void CatchTerminationSignals();
+void catchTerminationSignals();
 
 // Delivers the caught signals, those already held back included, as calls on the GUI
 // thread, so that the program can close the ordinary way.
-void OnTerminationSignal(QObject* owner, std::function<void()> handler);
+void onTerminationSignal(QObject* owner, std::function<void()> handler);
 
 } // namespace torvane::platform

@@ -121,13 +121,13 @@ qsizetype SkipBlanks(QStringView text) {
 
 } // namespace
 
-double NumericValue(QStringView text) {
+double numericValue(QStringView text) {
     const QStringView rest = text.mid(SkipBlanks(text));
     const qsizetype length = NumberLength(rest);
     return length == 0 ? 0.0 : Parse(rest.first(length));
 }
 
-std::optional<std::int16_t> ToInt16(QStringView text) {
+std::optional<std::int16_t> toInt16(QStringView text) {
     QStringView trimmed = text.mid(SkipBlanks(text));
     while (!trimmed.isEmpty() && IsBlank(trimmed.back())) {
         trimmed.chop(1);
@@ -145,7 +145,7 @@ std::optional<std::int16_t> ToInt16(QStringView text) {
     return static_cast<std::int16_t>(rounded);
 }
 
-QString DecimalText(long long value) {
+QString decimalText(long long value) {
     return QString::number(value);
 }
 

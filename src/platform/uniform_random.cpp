@@ -4,7 +4,7 @@
 
 namespace torvane::platform {
 
-UniformRandom UniformRandom::FromClock() {
+UniformRandom UniformRandom::fromClock() {
     const auto now = std::chrono::system_clock::now().time_since_epoch().count();
     std::random_device device;
     return UniformRandom(static_cast<std::uint64_t>(now) ^ (std::uint64_t{device()} << 32));

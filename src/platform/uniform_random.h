@@ -5,17 +5,20 @@
 
 namespace torvane::platform {
 
+// A float in [0, 1) from the top 24 bits of a 64-bit draw: they fill a float's mantissa
+// exactly, so the largest draw never rounds up to 1.
+constexpr float unitFloat(std::uint64_t bits) {
+    return static_cast<float>(bits >> 40) * 0x1p-24f;
+}
+
 // Uniform single-precision numbers in [0, 1).
 class UniformRandom {
   public:
     explicit UniformRandom(std::uint64_t seed) : engine_(seed) {}
     // Seeded from the clock and the system's entropy: a new sequence on every start.
-    static UniformRandom FromClock();
+    static UniformRandom fromClock();
 
-    float Next() {
-        // 24 random bits fill a float's mantissa exactly, so the result never rounds up to 1.
-        return static_cast<float>(engine_() >> 40) * 0x1p-24f;
-    }
+    float next() { return unitFloat(engine_()); }
 
   private:
     std::mt19937_64 engine_;

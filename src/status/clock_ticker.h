@@ -6,32 +6,29 @@
 
 namespace torvane::status {
 
-// Drives the game's clock: from Start on, reports the seconds elapsed on a monotonic clock
-// once each whole second has passed, never before.
+// Wakes the game's clock once each whole second of its time has passed, never before.
 class ClockTicker : public QObject {
     Q_OBJECT
   public:
-    using SecondsSource = std::function<double()>;
+    // Seconds since the clock started.
+    using ElapsedSource = std::function<double()>;
 
-    explicit ClockTicker(QObject* parent = nullptr);
-    // The monotonic clock unless a test hands it another; takes effect at the next Start.
-    void SetSecondsSource(SecondsSource now);
+    ClockTicker(ElapsedSource elapsed, QObject* parent = nullptr);
 
     bool running() const { return running_; }
-    void Start();
-    void Stop();
+    // Follows the clock: starts ticking when it starts, stops when it stops.
+    void setRunning(bool running);
 
   signals:
-    void tick(double elapsedSeconds);
+    void tick();
 
   private:
-    void OnTimeout();
-    // Arms the timer for the moment the next whole second since Start has passed.
-    void ScheduleNextTick();
+    void onTimeout();
+    // Arms the timer for the moment the next whole second since the start has passed.
+    void scheduleNextTick();
 
     QTimer timer_;
-    SecondsSource now_;
-    double startTime_ = 0.0;
+    ElapsedSource elapsed_;
     bool running_ = false;
 };
 

@@ -1,22 +1,15 @@
 #pragma once
 
 #include <QColor>
-#include <cstdint>
 
 namespace torvane::status {
 
-// Colours as 0x00BBGGRR, the form the counter's and the face's states are known by.
-using Colour = std::uint32_t;
-
-namespace colour {
-inline constexpr Colour red = 255;
-inline constexpr Colour green = 65280;
-inline constexpr Colour lightGrey = 12632256;
-} // namespace colour
-
-inline QColor ToQColor(Colour c) {
-    return QColor(static_cast<int>(c & 0xff), static_cast<int>((c >> 8) & 0xff),
-                  static_cast<int>((c >> 16) & 0xff));
-}
+// The counter's two modes and the face's three states are told apart by colour.
+inline const QColor clockColour{255, 0, 0};
+inline const QColor minesLeftColour{255, 0, 0};
+inline const QColor cellsLeftColour{0, 255, 0};
+inline const QColor playingFaceColour{192, 192, 192};
+inline const QColor wonFaceColour{0, 255, 0};
+inline const QColor lostFaceColour{255, 0, 0};
 
 } // namespace torvane::status

@@ -1,5 +1,7 @@
 #include "status/face_button.h"
 
+#include "status/colours.h"
+
 #include <QPainter>
 
 namespace torvane::status {
@@ -8,15 +10,12 @@ FaceButton::FaceButton(QWidget* parent) : QPushButton(parent) {
     setFixedSize(28, 28);
     setFocusPolicy(Qt::TabFocus);
     setToolTip(tr("新游戏"));
+    describeFace();
 }
 
 namespace {
 
-constexpr QChar neutralCaption = u'K';
-constexpr QChar smilingCaption = u'J';
-constexpr QChar frowningCaption = u'L';
-
-void DrawFace(QPainter& p, const QRectF& box, game::Face face) {
+void drawFace(QPainter& p, const QRectF& box, game::Face face) {
     const QPointF centre = box.center();
     const qreal r = box.width() / 2;
     p.setPen(QPen(Qt::black, 1.2));
@@ -42,33 +41,46 @@ void DrawFace(QPainter& p, const QRectF& box, game::Face face) {
 
 } // namespace
 
-void FaceButton::ShowFace(game::Face face) {
-    face_ = face;
-    switch (face) {
+void FaceButton::showFace(game::Face face) {
+    if (face != face_) {
+        face_ = face;
+        describeFace();
+        update();
+    }
+}
+
+// The colour and the mouth are the state; a screen reader hears it in words.
+void FaceButton::describeFace() {
+    switch (face_) {
     case game::Face::Playing:
-        backColour_ = colour::lightGrey;
-        setText(neutralCaption);
         setAccessibleDescription(tr("游戏进行中"));
         break;
     case game::Face::Won:
-        backColour_ = colour::green;
-        setText(smilingCaption);
         setAccessibleDescription(tr("胜利"));
         break;
     case game::Face::Lost:
-        backColour_ = colour::red;
-        setText(frowningCaption);
         setAccessibleDescription(tr("失败：踩到了地雷"));
         break;
     }
-    update();
+}
+
+QColor FaceButton::backColour() const {
+    switch (face_) {
+    case game::Face::Won:
+        return wonFaceColour;
+    case game::Face::Lost:
+        return lostFaceColour;
+    case game::Face::Playing:
+        break;
+    }
+    return playingFaceColour;
 }
 
 // A classic raised button in the state's colour, pressed in while held.
 void FaceButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect r = rect().adjusted(0, 0, -1, -1);
-    painter.fillRect(rect(), ToQColor(backColour_));
+    painter.fillRect(rect(), backColour());
     const bool down = isDown();
     painter.setPen(down ? Qt::black : Qt::white);
     painter.drawLine(r.topLeft(), r.topRight());
@@ -92,7 +104,7 @@ void FaceButton::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal side = 18;
     const QRectF box((width() - side) / 2, (height() - side) / 2, side, side);
-    DrawFace(painter, down ? box.translated(1, 1) : box, face_);
+    drawFace(painter, down ? box.translated(1, 1) : box, face_);
 }
 
 } // namespace torvane::status

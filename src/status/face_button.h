@@ -1,26 +1,27 @@
 #pragma once
 
-#include "game/game_port.h"
-#include "status/colours.h"
+#include "game/cell_state.h"
 
 #include <QPushButton>
 
 namespace torvane::status {
 
-// The face above the field; a click starts a new game. Each state has its caption ("K",
-// "J", "L"), painted as a neutral, smiling or frowning face, and its back colour.
+// The face above the field; a click starts a new game. Each state is painted as its face (a
+// neutral, smiling or frowning one) on its own colour.
 class FaceButton : public QPushButton {
     Q_OBJECT
   public:
     explicit FaceButton(QWidget* parent = nullptr);
-    void ShowFace(game::Face face);
-    Colour BackColour() const { return backColour_; }
+    void showFace(game::Face face);
+    game::Face face() const { return face_; }
+    QColor backColour() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    Colour backColour_ = colour::lightGrey;
+    void describeFace();
+
     game::Face face_ = game::Face::Playing;
 };
 

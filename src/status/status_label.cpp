@@ -14,14 +14,14 @@ StatusLabel::StatusLabel(QWidget* parent) : QLabel(QStringLiteral("0"), parent) 
     setLineWidth(1);
     setAutoFillBackground(true);
     setFixedSize(36, 24);
-    SetForeColour(colour::red);
+    setForeColour(clockColour);
 }
 
-void StatusLabel::SetForeColour(Colour colour) {
+void StatusLabel::setForeColour(const QColor& colour) {
     foreColour_ = colour;
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::black);
-    p.setColor(QPalette::WindowText, ToQColor(colour));
+    p.setColor(QPalette::WindowText, colour);
     setPalette(p);
 }
 
@@ -30,9 +30,9 @@ CounterLabel::CounterLabel(QWidget* parent) : StatusLabel(parent) {
     setToolTip(tr("单击切换显示：剩余地雷数 / 未翻开的安全格数"));
 }
 
-void CounterLabel::ShowCount(std::int16_t value, bool minesLeftMode) {
-    SetForeColour(minesLeftMode ? colour::red : colour::green);
-    setText(platform::DecimalText(value));
+void CounterLabel::showCount(int value, bool minesLeftMode) {
+    setForeColour(minesLeftMode ? minesLeftColour : cellsLeftColour);
+    setText(platform::decimalText(value));
     // The colour is the mode; a screen reader hears it in words.
     setAccessibleDescription(minesLeftMode ? tr("未标记的地雷数；单击改为显示未翻开的安全格数")
                                            : tr("未翻开的安全格数；单击改为显示未标记的地雷数"));

@@ -11,11 +11,11 @@ class StatusLabel : public QLabel {
     Q_OBJECT
   public:
     explicit StatusLabel(QWidget* parent = nullptr);
-    void SetForeColour(Colour colour);
-    Colour ForeColour() const { return foreColour_; }
+    void setForeColour(const QColor& colour);
+    QColor foreColour() const { return foreColour_; }
 
   private:
-    Colour foreColour_ = colour::red;
+    QColor foreColour_ = clockColour;
 };
 
 // The counter left of the face: mines not yet flagged in red, or safe cells still covered in
@@ -24,7 +24,7 @@ class CounterLabel : public StatusLabel {
     Q_OBJECT
   public:
     explicit CounterLabel(QWidget* parent = nullptr);
-    void ShowCount(std::int16_t value, bool minesLeftMode);
+    void showCount(int value, bool minesLeftMode);
 
   signals:
     void clicked();

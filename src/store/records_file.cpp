@@ -17,7 +17,7 @@ constexpr std::size_t lineCount = 10;
 
 // A sign column (blank or minus), the digits, one blank: " 16 ", "-3 ".
 QString NumberLine(std::int16_t value) {
-    const QString digits = platform::DecimalText(value);
+    const QString digits = platform::decimalText(value);
     return value < 0 ? digits + u' ' : u' ' + digits + u' ';
 }
 
@@ -75,7 +75,7 @@ RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete, RecordsPart par
         if (!line) {
             return read;
         }
-        *number = platform::ToInt16(*line);
+        *number = platform::toInt16(*line);
         if (!*number) {
             return read;
         }

@@ -1,7 +1,9 @@
 #include "view/field_view.h"
 
-#include "game/hex_geometry.h"
+#include "game/game.h"
+#include "platform/control_names.h"
 #include "platform/raster_blit.h"
+#include "view/hex_layout.h"
 #include "view/tile_sheet.h"
 
 #include <QMouseEvent>
@@ -11,50 +13,68 @@
 
 namespace torvane::view {
 
+namespace {
+
+std::optional<game::Action> actionOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return game::Action::Open;
+    case Qt::RightButton:
+        return game::Action::Flag;
+    case Qt::MiddleButton:
+        return game::Action::None;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
 FieldView::FieldView(QWidget* parent) : QFrame(parent) {
-    setObjectName(QStringLiteral("Picture2"));
+    setObjectName(controlName::field);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(border);
     setFocusPolicy(Qt::StrongFocus);
     // The image covers everything inside the frame: no background fill needed.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    SetFieldSize(1, 1);
+    const QSize inner = fieldPixelSize(columns_, rows_);
+    image_ = QImage(inner, QImage::Format_RGB32);
+    image_.fill(background());
+    setFixedSize(inner.grownBy(QMargins(border, border, border, border)));
 }
 
 // The navy of a classic active title bar.
-QColor FieldView::Background() {
+QColor FieldView::background() {
     return QColor(0, 0, 128);
 }
 
-void FieldView::SetFieldSize(int columns, int rows) {
-    const auto inner = game::FieldPixelSize(columns, rows);
-    setFixedSize(inner.x + 2 * border, inner.y + 2 * border);
-    if (image_.size() != QSize(inner.x, inner.y)) {
-        image_ = QImage(inner.x, inner.y, QImage::Format_RGB32);
-        image_.fill(Background());
-        dirty_ = image_.rect();
+void FieldView::resizeToField(const game::Game& game) {
+    columns_ = game.fieldSize().columns;
+    rows_ = game.fieldSize().rows;
+    const QSize inner = fieldPixelSize(columns_, rows_);
+    setFixedSize(inner.grownBy(QMargins(border, border, border, border)));
+    if (image_.size() != inner) {
+        image_ = QImage(inner, QImage::Format_RGB32);
     }
+    image_.fill(background());
+    update();
 }
 
-void FieldView::Clear() {
-    image_.fill(Background());
-    dirty_ = image_.rect();
+void FieldView::drawTile(game::Cell cell, int tile) {
+    const QPoint at = tilePosition(cell);
+    platform::maskedBlit(image_, at.x(), at.y(), tileWidth, tileHeight, tileSheet(), maskColumn, 0,
+                         tileColumn(tile), 0);
 }
 
-void FieldView::DrawTile(int x, int y, game::TileIndex t) {
-    const auto at =
-        game::TilePosition({static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
-    const QImage& sheet = TileSheet();
-    platform::MaskedBlit(image_, at.x, at.y, game::tileWidth, game::tileHeight, sheet, maskColumn,
-                         0, TileColumn(t), 0);
-    dirty_ |= QRect(at.x, at.y, game::tileWidth, game::tileHeight);
-}
-
-// Only the part drawn since the last refresh: a press changes a cell or a region,
-// and the rest of the screen already shows the image.
-void FieldView::Refresh() {
-    const QRect changed = dirty_ & image_.rect();
-    dirty_ = QRect();
+// Only the part drawn: a press changes a cell or a region, and the rest of the screen already
+// shows the image.
+void FieldView::drawCells(const game::Game& game, std::span<const game::Cell> cells) {
+    QRect changed;
+    for (const game::Cell cell : cells) {
+        drawTile(cell, tileOf(game.cellAt(cell)));
+        changed |= QRect(tilePosition(cell), QSize(tileWidth, tileHeight));
+    }
+    changed &= image_.rect();
     if (!changed.isEmpty()) {
         repaint(changed.translated(contentsRect().topLeft()));
     }
@@ -70,27 +90,16 @@ void FieldView::paintEvent(QPaintEvent* event) {
 }
 
 void FieldView::mousePressEvent(QMouseEvent* event) {
-    std::int16_t button = 0;
-    switch (event->button()) {
-    case Qt::LeftButton:
-        button = 1;
-        break;
-    case Qt::RightButton:
-        button = 2;
-        break;
-    case Qt::MiddleButton:
-        button = 4;
-        break;
-    default:
-        return;
-    }
-    const QRect image = contentsRect();
+    const std::optional<game::Action> action = actionOf(event->button());
+    const QRect picture = contentsRect();
     const QPointF at = event->position();
-    if (!image.contains(QPoint(qFloor(at.x()), qFloor(at.y())))) {
+    if (!action || !picture.contains(QPoint(qFloor(at.x()), qFloor(at.y())))) {
         return;
     }
-    const QPointF inImage = at - QPointF(image.topLeft());
-    emit pressed(button, static_cast<float>(inImage.x()), static_cast<float>(inImage.y()));
+    const QPointF inPicture = at - QPointF(picture.topLeft());
+    emit pressed(cellAt(static_cast<float>(inPicture.x()), static_cast<float>(inPicture.y()),
+                        columns_, rows_),
+                 *action);
 }
 
 } // namespace torvane::view

@@ -1,15 +1,21 @@
 #pragma once
 
-#include "game/tile.h"
+#include "game/cell.h"
+#include "game/cell_state.h"
 
 #include <QFrame>
 #include <QImage>
+#include <optional>
+#include <span>
+
+namespace torvane::game {
+class Game;
+}
 
 namespace torvane::view {
 
-// The field: a sunken frame around a persistent image. Tiles are drawn into the
-// image and show on screen only when the field is refreshed; window-system
-// repaints come from the same image.
+// The field: a sunken frame around a persistent image of the tiles. It draws the cells the game
+// says changed, and turns mouse presses into a cell and an action.
 class FieldView : public QFrame {
     Q_OBJECT
   public:
@@ -17,30 +23,29 @@ class FieldView : public QFrame {
 
     explicit FieldView(QWidget* parent = nullptr);
 
-    // Mask then tile at the cell's place; never repaints by itself.
-    void DrawTile(int x, int y, game::TileIndex t);
-    // Shows what was drawn since the last refresh.
-    void Refresh();
-    // Fills the image with the background colour.
-    void Clear();
-    // Outer size 18 w + 14 by 17 h + 12, border included.
-    void SetFieldSize(int columns, int rows);
+    // Sizes the picture for the game's field and fills it with the background.
+    void resizeToField(const game::Game& game);
+    // Draws the cells, in their order, as the game shows them now, and shows them on screen.
+    void drawCells(const game::Game& game, std::span<const game::Cell> cells);
 
-    const QImage& Image() const { return image_; }
-    static QColor Background();
+    const QImage& image() const { return image_; }
+    static QColor background();
 
   signals:
-    // A press on the image, in its pixels: button 1 left, 2 right, 4 middle. Presses on the
-    // border are not the field's.
-    void pressed(std::int16_t button, float x, float y);
+    // A press of the left, right or middle button on the picture; no cell beside the cells.
+    // Presses on the border are not the field's.
+    void pressed(std::optional<game::Cell> cell, game::Action action);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    void drawTile(game::Cell cell, int tile);
+
     QImage image_;
-    QRect dirty_; // in the image's pixels
+    int columns_ = 1;
+    int rows_ = 1;
 };
 
 } // namespace torvane::view

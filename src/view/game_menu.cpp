@@ -1,48 +1,61 @@
+#include "platform/control_names.h"
 #include "view/main_window.h"
 #include "view/menu_style.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace torvane::view {
 
-void MainWindow::BuildMenu() {
+void MainWindow::buildMenu() {
     QMenu* menu = menuBar()->addMenu(tr("游戏(&G)"));
-    menu->setObjectName(QStringLiteral("menuGame"));
+    menu->setObjectName(controlName::gameMenu);
     auto* style = new MenuCheckStyle;
     style->setParent(menu);
     menu->setStyle(style);
-    auto add = [menu](const char* name, const QString& caption) {
+    auto add = [menu](QLatin1StringView name, const QString& caption) {
         QAction* item = menu->addAction(caption);
-        item->setObjectName(QString::fromLatin1(name));
+        item->setObjectName(name);
         return item;
     };
-    auto separator = [menu](const char* name) {
-        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
-    };
+    auto separator = [menu](QLatin1StringView name) { menu->addSeparator()->setObjectName(name); };
 
-    QAction* newGame = add("menuNew", tr("新游戏(&N)"));
+    QAction* newGame = add(controlName::newGameItem, tr("新游戏(&N)"));
     newGame->setShortcut(Qt::Key_F2);
-    connect(newGame, &QAction::triggered, this, &MainWindow::onNewGame);
-    separator("menusep0");
-    const QString levels[] = {tr("新手"), tr("中级玩家"), tr("专业玩家")};
-    for (std::int16_t i = 0; i < game::presetLevelCount; ++i) {
-        QAction* item = add("", levels[i]);
-        item->setObjectName(QStringLiteral("menuLevel_%1").arg(i));
-        connect(item, &QAction::triggered, this, [this, i] { selectLevel(i); });
-        levelItems_[static_cast<std::size_t>(i)] = item;
+    connect(newGame, &QAction::triggered, this, &MainWindow::newGameRequested);
+    separator(controlName::separatorAfterNewGame);
+
+    // One tick, on the current level.
+    levelItems_ = new QActionGroup(this);
+    levelItems_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    const QString presets[] = {tr("新手"), tr("中级玩家"), tr("专业玩家")};
+    for (int level = 0; level < game::presetLevelCount; ++level) {
+        QAction* item = add({}, presets[level]);
+        item->setObjectName(controlName::indexed(controlName::levelItem, level));
+        item->setData(level);
+        levelItems_->addAction(item);
     }
-    QAction* custom = add("menuCustom", tr("自定义难度"));
-    connect(custom, &QAction::triggered, this, &MainWindow::onCustomLevel);
-    levelItems_[game::Custom] = custom;
-    for (QAction* item : levelItems_) {
+    QAction* custom = add(controlName::customItem, tr("自定义难度"));
+    custom->setData(game::Custom);
+    levelItems_->addAction(custom);
+    for (QAction* item : levelItems_->actions()) {
         item->setCheckable(true);
     }
-    separator("menusep1");
-    connect(add("menuBest", tr("成绩榜")), &QAction::triggered, this, &MainWindow::onBestTimes);
-    separator("menusep2");
-    connect(add("menuExit", tr("退出(&X)")), &QAction::triggered, this, &QWidget::close);
+    connect(levelItems_, &QActionGroup::triggered, this, [this](QAction* item) {
+        const auto level = static_cast<game::Level>(item->data().toInt());
+        if (level == game::Custom) {
+            emit customLevelRequested(); // its size first
+        } else {
+            emit levelChosen(level);
+        }
+    });
+    separator(controlName::separatorAfterLevels);
+    connect(add(controlName::bestTimesItem, tr("成绩榜")), &QAction::triggered, this,
+            &MainWindow::bestTimesRequested);
+    separator(controlName::separatorAfterBestTimes);
+    connect(add(controlName::exitItem, tr("退出(&X)")), &QAction::triggered, this, &QWidget::close);
 }
 
 } // namespace torvane::view

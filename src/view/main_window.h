@@ -1,25 +1,21 @@
 #pragma once
 
-#include "dialogs/custom_field.h"
-#include "dialogs/modal_seam.h"
-#include "game/game.h"
-#include "status/clock_ticker.h"
-#include "store/best_times.h"
+#include "game/cell.h"
+#include "game/cell_state.h"
+#include "game/level.h"
 
 #include <QMainWindow>
-#include <array>
-#include <functional>
-#include <memory>
 #include <optional>
 
-class QAction;
+class QActionGroup;
 
-namespace torvane::dialogs {
-class CustomDialog;
-class ScoresDialog;
-} // namespace torvane::dialogs
+namespace torvane::game {
+class Game;
+struct Change;
+} // namespace torvane::game
 
 namespace torvane::status {
+class ClockTicker;
 class CounterLabel;
 class FaceButton;
 class StatusLabel;
@@ -28,10 +24,11 @@ class StatusLabel;
 namespace torvane::view {
 
 class FieldView;
+class WindowPlacement;
 
-// The main window: the field, the strip with counter, face and clock, and the game menu.
-// It owns the game and the best-times table, and serves as the game's window.
-class MainWindow : public QMainWindow, private game::GamePort {
+// The main window: the field, the strip with counter, face and clock above it, and the game
+// menu. It shows the game it is given and passes on what the player asks for.
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     // Room around the field picture inside the window's client area.
@@ -40,87 +37,41 @@ class MainWindow : public QMainWindow, private game::GamePort {
     static constexpr int marginRight = 7;
     static constexpr int marginBottom = 8;
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(const game::Game& game, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    const game::Game& game() const { return game_; }
-    // The table, loaded on its first use: the first frame does not need it.
-    store::BestTimes& bestTimes();
-    void setBestTimesLoader(std::function<store::BestTimes()> load) {
-        loadBestTimes_ = std::move(load);
-    }
+    // A new level's game: checks its menu item, sizes the field and the window to it, keeps the
+    // window on screen, and draws the field.
+    void showLevel(const game::Change& change);
+    // Draws the cells a change names, then shows the counter, face and clock.
+    void showChange(const game::Change& change);
+    // The counter, face and clock as the game has them now; the clock ticks while it runs.
+    void showStatus();
 
-    // Checks the level's menu item, sizes the field and the window to the level's field and
-    // starts a new game. The custom level plays the custom size texts.
-    void selectLevel(std::int16_t index);
-    // Start-up: the saved level, with the saved size as the custom size texts.
-    void restoreLevel(std::int16_t level, game::FieldSize savedSize);
-    void setShowMinesLeft(bool show) { game_.SetShowMinesLeft(show); }
-
-    // Seams: where mines are drawn from, how modal dialogs run, where the clock's time
-    // comes from.
-    void SetRandomSource(std::function<float()> source) { random_ = std::move(source); }
-    void SetModalRunner(std::unique_ptr<dialogs::ModalRunner> runner) {
-        modal_ = std::move(runner);
-    }
-    void SetClockSource(status::ClockTicker::SecondsSource source);
+    FieldView& field() const { return *field_; }
 
   signals:
-    // A won game set a new best time; the table is complete.
-    void recordSet();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void newGameRequested();
+    void levelChosen(game::Level level);
+    void customLevelRequested();
+    void bestTimesRequested();
+    void counterClicked();
+    void fieldPressed(std::optional<game::Cell> cell, game::Action action);
+    // Another whole second of the game's clock has passed.
+    void clockTicked();
 
   private:
-    void BuildMenu();
-    void CentreFrame();
-    void RecentreIfFrameChanged();
-    void MoveFrameTo(QPoint frameTopLeft, QMargins margins);
-    void KeepFrameOnScreen();
-    void FitWindowToField(game::FieldSize size);
-    dialogs::CustomDialog& CustomDialog();
-    dialogs::ScoresDialog& ScoresDialog();
+    void buildMenu();
+    void fitWindowToField();
 
-    void onNewGame();
-    void onCustomLevel();
-    void onBestTimes();
-    void onFaceClicked();
-    void onCounterClicked();
-    void onFieldPressed(std::int16_t button, float x, float y);
-
-    // The game's window.
-    void PaintTile(int x, int y, game::TileIndex t) override;
-    void RefreshField() override;
-    void ShowCounter(std::int16_t value, bool minesLeftMode) override;
-    void ShowFace(game::Face face) override;
-    void StartClock() override;
-    void StopClock() override;
-    void ShowClock(int seconds) override;
-    void RecordStep(std::int16_t level, int seconds) override;
-    float NextRandom() override;
-
-    game::Game game_{*this};
-    std::optional<store::BestTimes> bestTimes_;
-    std::function<store::BestTimes()> loadBestTimes_;
-    dialogs::CustomSizeTexts customTexts_;
+    const game::Game& game_;
     FieldView* field_ = nullptr;
     status::CounterLabel* counter_ = nullptr;
     status::FaceButton* face_ = nullptr;
     status::StatusLabel* clockLabel_ = nullptr;
     status::ClockTicker* ticker_ = nullptr;
-    std::function<float()> random_;
-    // The three presets, then the custom level.
-    std::array<QAction*, game::presetLevelCount + 1> levelItems_{};
-    dialogs::CustomDialog* customDialog_ = nullptr;
-    dialogs::ScoresDialog* scoresDialog_ = nullptr;
-    std::unique_ptr<dialogs::ModalRunner> modal_;
-    bool centred_ = false;
-    QMargins centredWith_; // the frame margins the last centring assumed
-    // Closed while a dialog was up: what the dialog was for is no longer wanted.
-    bool closing_ = false;
+    QActionGroup* levelItems_ = nullptr;
+    WindowPlacement* placement_ = nullptr;
 };
 
 } // namespace torvane::view

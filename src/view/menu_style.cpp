@@ -8,10 +8,11 @@ void MenuCheckStyle::drawControl(ControlElement element, const QStyleOption* opt
                                  QPainter* painter, const QWidget* widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     if (element == CE_MenuItem && item != nullptr &&
-        item->checkType != QStyleOptionMenuItem::NotCheckable && !item->checked) {
-        QStyleOptionMenuItem unchecked(*item);
-        unchecked.checkType = QStyleOptionMenuItem::NotCheckable;
-        QProxyStyle::drawControl(element, &unchecked, painter, widget);
+        item->checkType != QStyleOptionMenuItem::NotCheckable) {
+        QStyleOptionMenuItem shown(*item);
+        shown.checkType =
+            item->checked ? QStyleOptionMenuItem::NonExclusive : QStyleOptionMenuItem::NotCheckable;
+        QProxyStyle::drawControl(element, &shown, painter, widget);
         return;
     }
     QProxyStyle::drawControl(element, option, painter, widget);

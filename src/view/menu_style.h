@@ -4,8 +4,9 @@
 
 namespace torvane::view {
 
-// The program's own style, except that a checkable menu item shows nothing beside it until
-// it is checked: the level items carry one tick, for the current level, and no empty boxes.
+// The program's own style, except for checkable menu items: nothing beside them until they are
+// checked, and then a tick, even for the exclusive level items that some styles would give a
+// radio dot.
 class MenuCheckStyle : public QProxyStyle {
   public:
     using QProxyStyle::QProxyStyle;

@@ -2,7 +2,7 @@
 
 namespace torvane::view {
 
-const QImage& TileSheet() {
+const QImage& tileSheet() {
     static const QImage sheet =
         QImage(QStringLiteral(":/tiles.xpm")).convertToFormat(QImage::Format_RGB32);
     return sheet;
