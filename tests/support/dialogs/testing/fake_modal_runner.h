@@ -26,13 +26,13 @@ class FakeModalRunner : public ModalRunner {
     std::vector<NameRequest> nameRequests;
     std::vector<QDialog*> shown;
 
-    void ShowModal(QDialog& dialog) override {
+    void showModal(QDialog& dialog) override {
         shown.push_back(&dialog);
         if (whileShowing) {
             whileShowing(dialog);
         }
     }
-    QString AskName(const QString& prompt, const QString& title, const QString& preset,
+    QString askName(const QString& prompt, const QString& title, const QString& preset,
                     int maxLength) override {
         nameRequests.push_back({prompt, title, preset, maxLength});
         if (whileAsking) {
