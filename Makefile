@@ -2,8 +2,10 @@
 # missing first.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+# CI turns compiler warnings into errors.
+TORVANE_WERROR ?= OFF
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench package clean
+.PHONY: all deps configure build run test test-quick test-sanitize fuzz bench package check-style clean
 
 all: build
 
@@ -11,7 +13,7 @@ deps:
 	@scripts/install-deps $(EXTRA_DEPS)
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DTORVANE_WERROR=$(TORVANE_WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -22,6 +24,14 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
+# Everything but the slow and display tests, in under a minute.
+test-quick: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 300 -L quick
+
+# clang-format over src, tests and bench; clang-tidy's naming check over src.
+check-style: configure
+	@scripts/check-style $(BUILD_DIR)
+
 # The whole suite again under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer, in
 # its own build folder. Test discovery runs the programs while building, so the options apply there.
 SANITIZE_DIR ?= build-sanitize
@@ -30,7 +40,8 @@ SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:check
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0
 
 test-sanitize: deps
-	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DTORVANE_SANITIZE=ON -DTORVANE_BENCH=OFF >/dev/null
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DTORVANE_SANITIZE=ON -DTORVANE_BENCH=OFF \
+		-DTORVANE_WERROR=$(TORVANE_WERROR) >/dev/null
 	@$(SANITIZE_ENV) cmake --build $(SANITIZE_DIR) -j $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) ctest --output-on-failure -j $(JOBS) --timeout 600
 

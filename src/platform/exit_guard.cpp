@@ -7,13 +7,13 @@ namespace torvane::platform {
 
 namespace {
 
-std::function<void()>& Pending() {
-    static std::function<void()> pending;
-    return pending;
+std::function<void()>& pending() {
+    static std::function<void()> last;
+    return last;
 }
 
-void RunPending() {
-    if (auto last = std::exchange(Pending(), nullptr)) {
+void runPending() {
+    if (auto last = std::exchange(pending(), nullptr)) {
         last();
     }
 }
@@ -23,13 +23,13 @@ void RunPending() {
 ExitGuard::ExitGuard(std::function<void()> last) {
     // The slot first: exit() runs what was registered later first, so the slot outlives the
     // handler that reads it.
-    Pending() = std::move(last);
-    static const bool registered = std::atexit(RunPending) == 0;
+    pending() = std::move(last);
+    static const bool registered = std::atexit(runPending) == 0;
     (void)registered;
 }
 
 ExitGuard::~ExitGuard() {
-    Pending() = nullptr;
+    pending() = nullptr;
 }
 
 } // namespace torvane::platform

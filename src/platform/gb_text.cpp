@@ -12,18 +12,18 @@ constexpr const char* codecName = "GB18030";
 
 // GB18030 keeps ASCII as it is, and most lines of the records file are plain ASCII: they need
 // no codec, and the toolkit's codec costs a megabyte of memory once it is loaded.
-bool IsAscii(QByteArrayView bytes) {
+bool isAscii(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
 }
 
-bool IsAscii(QStringView text) {
+bool isAscii(QStringView text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 } // namespace
 
 std::optional<QByteArray> EncodeGbLine(QStringView text) {
-    if (IsAscii(text)) {
+    if (isAscii(text)) {
         return text.toLatin1() + "\r\n";
     }
     QStringEncoder encoder(codecName);
@@ -57,7 +57,7 @@ std::vector<QByteArrayView> SplitLines(QByteArrayView bytes, bool complete) {
 }
 
 std::optional<QString> DecodeGbLine(QByteArrayView line) {
-    if (IsAscii(line)) {
+    if (isAscii(line)) {
         return QString::fromLatin1(line);
     }
     // Stateless: a character cut off at the end of the line is dropped instead of swallowing

@@ -9,7 +9,7 @@ namespace {
 
 // Four pixels a step, written out so the compiler can turn each step into one vector
 // operation at -O2.
-void CombineRow(QRgb* __restrict to, const QRgb* __restrict mask, const QRgb* __restrict tile,
+void combineRow(QRgb* __restrict to, const QRgb* __restrict mask, const QRgb* __restrict tile,
                 int count) {
     int i = 0;
     for (; i + 4 <= count; i += 4) {
@@ -42,7 +42,7 @@ void maskedBlit(QImage& dest, int x, int y, int w, int h, const QImage& src, int
     const uchar* maskRow = src.constBits() + (my + top) * fromStride;
     const uchar* tileRow = src.constBits() + (ty + top) * fromStride;
     for (int row = top; row < bottom; ++row) {
-        CombineRow(reinterpret_cast<QRgb*>(toRow) + x + left,
+        combineRow(reinterpret_cast<QRgb*>(toRow) + x + left,
                    reinterpret_cast<const QRgb*>(maskRow) + mx + left,
                    reinterpret_cast<const QRgb*>(tileRow) + tx + left, right - left);
         toRow += toStride;

@@ -13,7 +13,7 @@ namespace {
 int signalPipe[2] = {-1, -1};
 
 // Only async-signal-safe work here: one byte down the pipe.
-void Notify(int) {
+void notify(int) {
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
 }
@@ -26,7 +26,7 @@ void catchTerminationSignals() {
         return;
     }
     struct sigaction action {};
-    action.sa_handler = Notify;
+    action.sa_handler = notify;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {

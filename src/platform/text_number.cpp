@@ -11,29 +11,29 @@ namespace torvane::platform {
 
 namespace {
 
-bool IsBlank(QChar c) {
+bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
-bool IsDigit(QChar c) {
+bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
 // Length of the number at the start of text: sign, digits, fraction, exponent.
 // Zero when no digit is found.
-qsizetype NumberLength(QStringView text) {
+qsizetype numberLength(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     if (i < n && (text[i] == u'+' || text[i] == u'-')) {
         ++i;
     }
     qsizetype digits = 0;
-    while (i < n && IsDigit(text[i])) {
+    while (i < n && isDigit(text[i])) {
         ++i;
         ++digits;
     }
     if (i < n && text[i] == u'.') {
         ++i;
-        while (i < n && IsDigit(text[i])) {
+        while (i < n && isDigit(text[i])) {
             ++i;
             ++digits;
         }
@@ -46,8 +46,8 @@ qsizetype NumberLength(QStringView text) {
         if (j < n && (text[j] == u'+' || text[j] == u'-')) {
             ++j;
         }
-        if (j < n && IsDigit(text[j])) {
-            while (j < n && IsDigit(text[j])) {
+        if (j < n && isDigit(text[j])) {
+            while (j < n && isDigit(text[j])) {
                 ++j;
             }
             i = j;
@@ -58,7 +58,7 @@ qsizetype NumberLength(QStringView text) {
 
 // Whether a number that does not fit a double is too small rather than too large: its first
 // significant digit lies right of the decimal point once the exponent is applied.
-bool BelowOne(std::string_view number) {
+bool belowOne(std::string_view number) {
     std::size_t i = number.find_first_not_of("+-");
     const std::size_t digitsEnd = number.find_first_of("eE");
     const std::size_t integerEnd = std::min({number.find('.'), digitsEnd, number.size()});
@@ -92,7 +92,7 @@ bool BelowOne(std::string_view number) {
     return order + exponent < 0;
 }
 
-double Parse(QStringView number) {
+double parse(QStringView number) {
     const std::string ascii = number.toLatin1().toStdString();
     const char* first = ascii.data();
     if (*first == '+') {
@@ -102,7 +102,7 @@ double Parse(QStringView number) {
     const auto [end, error] = std::from_chars(first, ascii.data() + ascii.size(), value);
     if (error == std::errc::result_out_of_range) {
         // from_chars reports both ways out of range alike: too small is 0, too large infinite.
-        if (BelowOne(ascii)) {
+        if (belowOne(ascii)) {
             return 0.0;
         }
         return ascii.front() == '-' ? -std::numeric_limits<double>::infinity()
@@ -111,9 +111,9 @@ double Parse(QStringView number) {
     return value == 0.0 ? 0.0 : value; // no negative zero: "-0" is plain 0
 }
 
-qsizetype SkipBlanks(QStringView text) {
+qsizetype skipBlanks(QStringView text) {
     qsizetype i = 0;
-    while (i < text.size() && IsBlank(text[i])) {
+    while (i < text.size() && isBlank(text[i])) {
         ++i;
     }
     return i;
@@ -122,21 +122,21 @@ qsizetype SkipBlanks(QStringView text) {
 } // namespace
 
 double numericValue(QStringView text) {
-    const QStringView rest = text.mid(SkipBlanks(text));
-    const qsizetype length = NumberLength(rest);
-    return length == 0 ? 0.0 : Parse(rest.first(length));
+    const QStringView rest = text.mid(skipBlanks(text));
+    const qsizetype length = numberLength(rest);
+    return length == 0 ? 0.0 : parse(rest.first(length));
 }
 
 std::optional<std::int16_t> toInt16(QStringView text) {
-    QStringView trimmed = text.mid(SkipBlanks(text));
-    while (!trimmed.isEmpty() && IsBlank(trimmed.back())) {
+    QStringView trimmed = text.mid(skipBlanks(text));
+    while (!trimmed.isEmpty() && isBlank(trimmed.back())) {
         trimmed.chop(1);
     }
-    const qsizetype length = NumberLength(trimmed);
+    const qsizetype length = numberLength(trimmed);
     if (length == 0 || length != trimmed.size()) {
         return std::nullopt;
     }
-    const double value = Parse(trimmed);
+    const double value = parse(trimmed);
     // The default rounding mode sends a half to the even neighbour.
     const double rounded = std::nearbyint(value);
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) {
