@@ -43,24 +43,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const std::string shown = text.toStdString();
 
-    const double value = NumericValue(text);
-    FuzzCheck(!std::isnan(value), "NumericValue is NaN: " + shown);
+    const double value = numericValue(text);
+    FuzzCheck(!std::isnan(value), "numericValue is NaN: " + shown);
     FuzzCheck(Same(value, StrtodValue(text)),
-              "NumericValue " + std::to_string(value) + " differs from strtod: " + shown);
-    FuzzCheck(Same(NumericValue(text + u'x'), value), "a letter after it counts: " + shown);
+              "numericValue " + std::to_string(value) + " differs from strtod: " + shown);
+    FuzzCheck(Same(numericValue(text + u'x'), value), "a letter after it counts: " + shown);
     if (!text.isEmpty() && (text[0].isDigit() || text[0] == u'.') && text[0].unicode() < 128) {
-        FuzzCheck(Same(NumericValue(u'-' + text), value == 0.0 ? 0.0 : -value),
+        FuzzCheck(Same(numericValue(u'-' + text), value == 0.0 ? 0.0 : -value),
                   "minus sign not symmetric: " + shown);
     }
 
-    const std::optional<std::int16_t> whole = ToInt16(text);
-    FuzzCheck(ToInt16(u' ' + text + u'\t') == whole, "blanks around it count: " + shown);
+    const std::optional<std::int16_t> whole = toInt16(text);
+    FuzzCheck(toInt16(u' ' + text + u'\t') == whole, "blanks around it count: " + shown);
     if (whole) {
         // The whole text is the number, so its value is the integer within rounding.
         const double off = std::abs(value - *whole);
-        FuzzCheck(off <= 0.5, "ToInt16 " + std::to_string(*whole) + " far from " + shown);
+        FuzzCheck(off <= 0.5, "toInt16 " + std::to_string(*whole) + " far from " + shown);
         FuzzCheck(off < 0.5 || *whole % 2 == 0, "half not to even: " + shown);
-        FuzzCheck(ToInt16(DecimalText(*whole)) == whole, "decimal text does not convert back");
+        FuzzCheck(toInt16(decimalText(*whole)) == whole, "decimal text does not convert back");
     }
     return 0;
 }

@@ -7,7 +7,7 @@
 namespace torvane::platform {
 namespace {
 
-TEST(NumericValue, ReadsTheLeadingNumber) {
+TEST(numericValue, ReadsTheLeadingNumber) {
     struct Case {
         const char16_t* text;
         double value;
@@ -19,13 +19,13 @@ TEST(NumericValue, ReadsTheLeadingNumber) {
         {u"999", 999},   {u"3-4", 3},    {u"1.2.3", 1.2}, {u"匿名", 0}, {u"0034", 34},
     };
     for (const Case& c : cases) {
-        EXPECT_DOUBLE_EQ(NumericValue(QString::fromUtf16(c.text)), c.value)
+        EXPECT_DOUBLE_EQ(numericValue(QString::fromUtf16(c.text)), c.value)
             << QString::fromUtf16(c.text).toStdString();
     }
 }
 
 // A number too small for a double is 0, one too large is infinite, and zero has no sign.
-TEST(NumericValue, OutOfRangeIsZeroOrInfinite) {
+TEST(numericValue, OutOfRangeIsZeroOrInfinite) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     struct Case {
         const char16_t* text;
@@ -48,14 +48,14 @@ TEST(NumericValue, OutOfRangeIsZeroOrInfinite) {
         {u"0.0001e312", 1e308},
     };
     for (const Case& c : cases) {
-        const double value = NumericValue(QString::fromUtf16(c.text));
+        const double value = numericValue(QString::fromUtf16(c.text));
         EXPECT_EQ(value, c.value) << QString::fromUtf16(c.text).toStdString();
         EXPECT_EQ(std::signbit(value), std::signbit(c.value))
             << QString::fromUtf16(c.text).toStdString();
     }
 }
 
-TEST(ToInt16, ConvertsWholeTextsRoundingHalvesToEven) {
+TEST(toInt16, ConvertsWholeTextsRoundingHalvesToEven) {
     struct Case {
         const char16_t* text;
         std::optional<std::int16_t> value;
@@ -69,15 +69,15 @@ TEST(ToInt16, ConvertsWholeTextsRoundingHalvesToEven) {
         {u"-1e-400", 0},  {u"-0", 0},     {u"-0.4", 0},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ToInt16(QString::fromUtf16(c.text)), c.value)
+        EXPECT_EQ(toInt16(QString::fromUtf16(c.text)), c.value)
             << QString::fromUtf16(c.text).toStdString();
     }
 }
 
-TEST(DecimalText, ShortestFormWithSign) {
-    EXPECT_EQ(DecimalText(-2), u"-2");
-    EXPECT_EQ(DecimalText(0), u"0");
-    EXPECT_EQ(DecimalText(35), u"35");
+TEST(decimalText, ShortestFormWithSign) {
+    EXPECT_EQ(decimalText(-2), u"-2");
+    EXPECT_EQ(decimalText(0), u"0");
+    EXPECT_EQ(decimalText(35), u"35");
 }
 
 } // namespace
