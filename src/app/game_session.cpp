@@ -74,10 +74,14 @@ void GameSession::onFieldPressed(std::optional<game::Cell> cell, game::Action ac
     }
 }
 
+// Neither the prompt nor the table outlives the game's window: the time is kept already.
 void GameSession::askRecordHolder(game::Level level) {
+    if (!window_.isVisible()) {
+        return;
+    }
     state_.bestTimes().setName(level, dialogs::askRecordHolderName(*modal_));
     writeSettings();
-    if (window_.isVisible()) { // not when the game closed meanwhile
+    if (window_.isVisible()) {
         onBestTimes();
     }
 }
