@@ -1,87 +1,59 @@
-#include "dialogs/testing/fake_modal_runner.h"
+#include "session_fixture.h"
 #include "status/status_label.h"
-#include "view/field_view.h"
-#include "view/main_window.h"
 
-#include <QAction>
-#include <QLineEdit>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
-namespace torvane::view {
+namespace torvane::app {
 namespace {
 
-using Texts = std::array<QString, 3>;
+using view::testing::control;
 
-QLineEdit& Box(QDialog& dialog, int i) {
-    QLineEdit* box = dialog.findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(i));
-    EXPECT_NE(box, nullptr) << i;
-    return *box;
-}
+using Texts = dialogs::CustomSizeTexts;
 
-Texts BoxTexts(QDialog& dialog) {
-    return {Box(dialog, 0).text(), Box(dialog, 1).text(), Box(dialog, 2).text()};
-}
-
-// The custom item: the boxes are filled from the game, the player types and leaves
-// the dialog one way or another, and the custom level is selected in every case.
-class CustomLevel : public ::testing::Test {
+// The custom item: the boxes show the field being played, the player types and leaves the
+// dialog one way or another, and the custom level is played in every case.
+class CustomLevel : public testing::SessionTest {
   protected:
     void SetUp() override {
-        auto runner = std::make_unique<dialogs::testing::FakeModalRunner>();
-        modal = runner.get();
-        window.SetModalRunner(std::move(runner));
-        window.setShowMinesLeft(true);
-        window.selectLevel(2);
+        start();
+        levelItem(game::Expert).trigger();
     }
-    // Types into the boxes, then presses a button: "确定", "取消" or the close box.
-    void Choose(const Texts& typed, const char* button) {
-        modal->whileShowing = [&, button](QDialog& dialog) {
-            opened = BoxTexts(dialog);
+    // Types into the boxes, then leaves by "确定", "取消" or the close box.
+    void choose(const Texts& typed, const char* way) {
+        modal->whileShowing = [&, way](QDialog& dialog) {
             for (int i = 0; i < 3; ++i) {
-                Box(dialog, i).setText(typed[static_cast<std::size_t>(i)]);
+                opened[static_cast<std::size_t>(i)] = box(dialog, i).text();
+                box(dialog, i).setText(typed[static_cast<std::size_t>(i)]);
             }
-            if (QLatin1String(button) == "ok") {
-                dialog.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-            } else if (QLatin1String(button) == "cancel") {
-                dialog.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+            if (QLatin1String(way) == "ok") {
+                control<QPushButton>(dialog, controlName::customOk).click();
+            } else if (QLatin1String(way) == "cancel") {
+                control<QPushButton>(dialog, controlName::customCancel).click();
             } else {
-                dialog.reject();
+                dialog.close();
             }
         };
-        Item("menuCustom").trigger();
-    }
-    QAction& Item(const QString& name) {
-        QAction* item = window.findChild<QAction*>(name);
-        EXPECT_NE(item, nullptr) << name.toStdString();
-        return *item;
-    }
-    QDialog& CustomDialog() {
-        QDialog* dialog = window.findChild<QDialog*>(QStringLiteral("formCustom"));
-        EXPECT_NE(dialog, nullptr);
-        return *dialog;
+        item(controlName::customItem).trigger();
     }
 
-    MainWindow window;
-    dialogs::testing::FakeModalRunner* modal = nullptr;
     Texts opened;
 };
 
 TEST_F(CustomLevel, OpensWithTheCurrentSize) {
-    Choose({"30", "16", "80"}, "cancel");
+    choose({"30", "16", "80"}, "cancel");
     EXPECT_EQ(opened, (Texts{"30", "16", "80"}));
-    EXPECT_EQ(window.game().fieldSize(), (game::FieldSize{30, 16, 80}));
-    EXPECT_EQ(window.game().level(), game::Custom);
-    EXPECT_TRUE(Item("menuCustom").isChecked());
-    EXPECT_FALSE(Item("menuLevel_2").isChecked());
+    EXPECT_EQ(state->game().fieldSize(), (game::FieldSize{30, 16, 80}));
+    EXPECT_EQ(state->game().level(), game::Custom);
+    EXPECT_TRUE(item(controlName::customItem).isChecked());
+    EXPECT_FALSE(levelItem(game::Expert).isChecked());
 }
 
 TEST_F(CustomLevel, WhatIsPlayedAfterEachWayOut) {
     struct Case {
         Texts typed;
-        const char* button;
+        const char* way;
         game::FieldSize played;
-        Texts boxesAfter;
+        Texts kept; // handed back by the dialog to the state
     };
     const Case cases[] = {
         {{"5", "40", "0"}, "ok", {8, 30, 8}, {"8", "30", "8"}},
@@ -94,26 +66,27 @@ TEST_F(CustomLevel, WhatIsPlayedAfterEachWayOut) {
         {{"1", "1", "0"}, "cancel", {1, 1, 0}, {"1", "1", "0"}},
     };
     for (const Case& c : cases) {
-        Choose(c.typed, c.button);
-        const game::Game& g = window.game();
-        EXPECT_EQ(g.fieldSize(), c.played) << c.typed[0].toStdString() << " " << c.button;
-        EXPECT_EQ(BoxTexts(CustomDialog()), c.boxesAfter);
-        EXPECT_EQ(g.level(), game::Custom);
-        EXPECT_TRUE(g.gameOn());
-        EXPECT_EQ(window.findChild<FieldView*>(QStringLiteral("Picture2"))->width(),
-                  18 * c.played.columns + 14);
-        EXPECT_EQ(window.findChild<status::CounterLabel*>(QStringLiteral("Label1"))->text(),
-                  QString::number(c.played.mines));
+        const std::string what = c.typed[0].toStdString() + " " + c.way;
+        choose(c.typed, c.way);
+        const game::Game& game = state->game();
+        EXPECT_EQ(game.fieldSize(), c.played) << what;
+        EXPECT_EQ(state->customTexts(), c.kept) << what;
+        EXPECT_EQ(game.level(), game::Custom) << what;
+        EXPECT_TRUE(game.isPlaying()) << what;
+        EXPECT_EQ(field().width(), 18 * c.played.columns + 14) << what;
+        EXPECT_EQ(control<status::CounterLabel>(*window, controlName::counter).text(),
+                  QString::number(c.played.mines))
+            << what;
     }
 }
 
 TEST_F(CustomLevel, BestTimesItemShowsTheTableAndChangesNothing) {
-    Item("menuBest").trigger();
+    item(controlName::bestTimesItem).trigger();
     ASSERT_EQ(modal->shown.size(), 1u);
-    EXPECT_EQ(modal->shown[0], window.findChild<QDialog*>(QStringLiteral("formScores")));
-    EXPECT_EQ(window.game().level(), game::Expert);
-    EXPECT_TRUE(window.game().gameOn());
+    EXPECT_EQ(modal->shown[0]->objectName(), controlName::bestTimesDialog);
+    EXPECT_EQ(state->game().level(), game::Expert);
+    EXPECT_TRUE(state->game().isPlaying());
 }
 
 } // namespace
-} // namespace torvane::view
+} // namespace torvane::app

@@ -71,7 +71,10 @@ for ((round = 1; round <= rounds; round++)); do
         ;;
     customdialog)
         xdotool key alt+g && sleep 0.3 && xdotool key Down Down Down Down Return
-        sleep 0.5
+        # The signal must find the dialog up, or this round proves nothing.
+        timeout 10 xdotool search --sync --onlyvisible --name '^(自定义难度|Custom Size)$' >/dev/null ||
+            fail "the custom dialog did not open"
+        sleep 0.2
         xdotool key ctrl+a 2 5
         sleep 0.2
         kill -TERM "$game"

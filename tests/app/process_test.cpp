@@ -12,14 +12,14 @@
 namespace torvane::store {
 namespace {
 
-QByteArray ReadAll(const QString& path) {
+QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // True once the process has its own handler for the signal, read from /proc.
-bool Catches(qint64 pid, int signal) {
-    const QByteArray status = ReadAll(QStringLiteral("/proc/%1/status").arg(pid));
+bool catches(qint64 pid, int signal) {
+    const QByteArray status = fileBytes(QStringLiteral("/proc/%1/status").arg(pid));
     for (const QByteArray& line : status.split('\n')) {
         if (line.startsWith("SigCgt:")) {
             const quint64 mask = line.mid(7).trimmed().toULongLong(nullptr, 16);
@@ -29,7 +29,7 @@ bool Catches(qint64 pid, int signal) {
     return false;
 }
 
-bool WaitUntil(const std::function<bool()>& ready) {
+bool waitUntil(const std::function<bool()>& ready) {
     for (int i = 0; i < 1000 && !ready(); ++i) {
         QThread::msleep(5);
     }
@@ -48,12 +48,12 @@ TEST(Process, TerminationSignalsSaveOnceAndExitCleanly) {
         game.setProcessEnvironment(env);
         game.start(binary, {});
         ASSERT_TRUE(game.waitForStarted());
-        ASSERT_TRUE(WaitUntil([&] { return Catches(game.processId(), signal); }));
+        ASSERT_TRUE(waitUntil([&] { return catches(game.processId(), signal); }));
         ::kill(static_cast<pid_t>(game.processId()), signal);
         ASSERT_TRUE(game.waitForFinished(20000)) << signal;
         EXPECT_EQ(game.exitStatus(), QProcess::NormalExit) << signal;
         EXPECT_EQ(game.exitCode(), 0) << signal;
-        const QByteArray saved = ReadAll(folder.filePath(QStringLiteral("result.sav")));
+        const QByteArray saved = fileBytes(folder.filePath(QStringLiteral("result.sav")));
         EXPECT_TRUE(saved.startsWith(" 1 \r\n 16 \r\n 16 \r\n 35 \r\n999\r\n")) << signal;
         EXPECT_EQ(saved.count("\r\n"), 10);
     }
@@ -68,12 +68,12 @@ TEST(Process, KilledWhileSavingLeavesAWholeFile) {
         QProcess saver;
         saver.start(QStringLiteral(SAVE_LOOP_BINARY), {path});
         ASSERT_TRUE(saver.waitForStarted());
-        ASSERT_TRUE(WaitUntil([&] { return QFile::exists(path); }));
+        ASSERT_TRUE(waitUntil([&] { return QFile::exists(path); }));
         QThread::usleep(random.bounded(20000));
         saver.kill();
         saver.waitForFinished();
 
-        const QByteArray bytes = ReadAll(path);
+        const QByteArray bytes = fileBytes(path);
         const RecordsRead read = ReadRecords(path);
         ASSERT_EQ(read.tableCaptions.size(), 6u) << "round " << round;
         for (std::size_t i = 0; i < 6; ++i) {

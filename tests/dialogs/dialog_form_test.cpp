@@ -1,5 +1,6 @@
 #include "dialogs/custom_dialog.h"
 #include "dialogs/scores_dialog.h"
+#include "platform/control_names.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -10,15 +11,13 @@ namespace {
 TEST(DialogForm, BothDialogsAreFixedModalFramesOfTheirDesignSize) {
     struct Case {
         std::unique_ptr<QDialog> dialog;
-        const char16_t* name;
+        QLatin1StringView name;
         const char16_t* caption;
         QSize size;
     };
-    CustomSizeTexts texts;
-    const store::BestTimes bestTimes;
     Case cases[] = {
-        {std::make_unique<CustomDialog>(texts), u"formCustom", u"自定义难度", {191, 82}},
-        {std::make_unique<ScoresDialog>(bestTimes), u"formScores", u"成绩榜", {304, 137}},
+        {std::make_unique<CustomDialog>(), controlName::customDialog, u"自定义难度", {191, 82}},
+        {std::make_unique<ScoresDialog>(), controlName::bestTimesDialog, u"成绩榜", {304, 137}},
     };
     for (const Case& c : cases) {
         const QDialog& dialog = *c.dialog;

@@ -1,9 +1,12 @@
 #include "dialogs/custom_dialog.h"
 #include "dialogs/modal_seam.h"
 #include "dialogs/scores_dialog.h"
+#include "platform/control_names.h"
+#include "view/testing/controls.h"
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -12,7 +15,7 @@ namespace torvane::dialogs {
 namespace {
 
 // Plays the player's part once the real modal loop has put a window up.
-void WhenModalShows(std::function<void(QWidget&)> act) {
+void whenModalShows(std::function<void(QWidget&)> act) {
     auto* poll = new QTimer;
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, act] {
@@ -27,26 +30,26 @@ void WhenModalShows(std::function<void(QWidget&)> act) {
 
 TEST(WidgetModalRunner, ShowModalReturnsOnceTheDialogHides) {
     const std::function<void(QWidget&)> ways[] = {
-        [](QWidget& w) { static_cast<CustomDialog&>(w).onCancelClicked(); },
+        [](QWidget& w) {
+            view::testing::control<QPushButton>(w, controlName::customCancel).click();
+        },
         [](QWidget& w) { w.close(); },
     };
     WidgetModalRunner runner;
-    CustomSizeTexts texts;
     for (const auto& way : ways) {
-        CustomDialog custom(texts);
+        CustomDialog custom;
         QWidget* seen = nullptr;
-        WhenModalShows([&](QWidget& w) {
+        whenModalShows([&](QWidget& w) {
             seen = &w;
             way(w);
         });
-        runner.ShowModal(custom);
+        runner.showModal(custom);
         EXPECT_EQ(seen, &custom);
         EXPECT_FALSE(custom.isVisible());
     }
-    const store::BestTimes bestTimes;
-    ScoresDialog scores(bestTimes);
-    WhenModalShows([](QWidget& w) { w.close(); });
-    runner.ShowModal(scores);
+    ScoresDialog scores;
+    whenModalShows([](QWidget& w) { w.close(); });
+    runner.showModal(scores);
     EXPECT_FALSE(scores.isVisible());
 }
 
@@ -68,7 +71,7 @@ TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
         QString prompt, title, preset, ok, cancel;
         const QWidget* parent = nullptr;
         Qt::WindowFlags flags;
-        WhenModalShows([&](QWidget& w) {
+        whenModalShows([&](QWidget& w) {
             auto& box = dynamic_cast<QInputDialog&>(w);
             parent = box.parentWidget();
             flags = box.windowFlags();
@@ -80,7 +83,7 @@ TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
             box.setTextValue(c.typed);
             c.accept ? box.accept() : box.reject();
         });
-        const QString answer = runner.AskName(QStringLiteral("prompt"), QStringLiteral("title"),
+        const QString answer = runner.askName(QStringLiteral("prompt"), QStringLiteral("title"),
                                               QStringLiteral("x"), 8);
         EXPECT_EQ(answer, c.expected) << c.accept << c.typed.toStdString();
         EXPECT_EQ(prompt, u"prompt");

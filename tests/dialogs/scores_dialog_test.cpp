@@ -1,5 +1,7 @@
 #include "dialogs/dialog_icon.h"
 #include "dialogs/scores_dialog.h"
+#include "platform/control_names.h"
+#include "view/testing/controls.h"
 
 #include <QGroupBox>
 #include <QImage>
@@ -13,72 +15,93 @@
 namespace torvane::dialogs {
 namespace {
 
-QLabel* Caption(ScoresDialog& dialog, int i) {
-    return dialog.findChild<QLabel*>(QStringLiteral("Label1_%1").arg(i));
+using view::testing::control;
+
+QLabel& entry(ScoresDialog& dialog, int i) {
+    return control<QLabel>(dialog, controlName::indexed(controlName::bestTimesEntry, i));
 }
 
-QPushButton* OkButton(ScoresDialog& dialog) {
-    return dialog.findChild<QPushButton*>(QStringLiteral("Command1"));
+QPushButton& okButton(ScoresDialog& dialog) {
+    return control<QPushButton>(dialog, controlName::bestTimesOk);
+}
+
+store::BestTimes numberedTable(const QString& pattern) {
+    store::BestTimes bestTimes;
+    for (int i = 0; i < store::BestTimes::captionCount; ++i) {
+        bestTimes.setCaption(i, pattern.arg(i));
+    }
+    return bestTimes;
 }
 
 // Level 2 on top, level 0 at the bottom; label positions are inside the frame.
 TEST(ScoresDialog, ControlsSitWhereTheDesignPutsThem) {
     struct Control {
-        const char* name;
+        QString name;
         bool inFrame;
         QRect rect;
         const char16_t* caption;
     };
-    const Control controls[] = {
-        {"Frame1", false, {8, 8, 289, 97}, u"排名："},
-        {"Label2_2", true, {16, 24, 73, 17}, u"专业玩家："},
-        {"Label1_4", true, {104, 24, 49, 17}, u"999"},
-        {"Label1_5", true, {176, 24, 81, 17}, u"匿名"},
-        {"Label2_1", true, {16, 48, 73, 17}, u"中级玩家："},
-        {"Label1_2", true, {104, 48, 49, 17}, u"999"},
-        {"Label1_3", true, {176, 48, 81, 17}, u"匿名"},
-        {"Label2_0", true, {16, 72, 73, 17}, u"菜鸟玩家："},
-        {"Label1_0", true, {104, 72, 49, 17}, u"999"},
-        {"Label1_1", true, {176, 72, 81, 17}, u"匿名"},
-        {"Command1", false, {232, 112, 65, 20}, u"确定"},
+    const auto rowCaption = [](int level) {
+        return controlName::indexed(controlName::bestTimesRowCaption, level);
     };
-    store::BestTimes bestTimes;
-    ScoresDialog dialog(bestTimes);
-    QWidget* frame = dialog.findChild<QGroupBox*>(QStringLiteral("Frame1"));
-    ASSERT_NE(frame, nullptr);
+    const auto entryName = [](int i) {
+        return controlName::indexed(controlName::bestTimesEntry, i);
+    };
+    const Control controls[] = {
+        {controlName::bestTimesFrame, false, {8, 8, 289, 97}, u"排名："},
+        {rowCaption(2), true, {16, 24, 73, 17}, u"专业玩家："},
+        {entryName(4), true, {104, 24, 49, 17}, u"999"},
+        {entryName(5), true, {176, 24, 81, 17}, u"匿名"},
+        {rowCaption(1), true, {16, 48, 73, 17}, u"中级玩家："},
+        {entryName(2), true, {104, 48, 49, 17}, u"999"},
+        {entryName(3), true, {176, 48, 81, 17}, u"匿名"},
+        {rowCaption(0), true, {16, 72, 73, 17}, u"菜鸟玩家："},
+        {entryName(0), true, {104, 72, 49, 17}, u"999"},
+        {entryName(1), true, {176, 72, 81, 17}, u"匿名"},
+        {controlName::bestTimesOk, false, {232, 112, 65, 20}, u"确定"},
+    };
+    ScoresDialog dialog;
+    dialog.showTable(store::BestTimes{});
+    QWidget& frame = control<QGroupBox>(dialog, controlName::bestTimesFrame);
     for (const Control& c : controls) {
-        QWidget* w = dialog.findChild<QWidget*>(QLatin1String(c.name));
-        ASSERT_NE(w, nullptr) << c.name;
-        EXPECT_EQ(w->parentWidget(), c.inFrame ? frame : &dialog) << c.name;
-        EXPECT_EQ(w->geometry(), c.rect) << c.name;
+        QWidget& widget = control<QWidget>(dialog, c.name);
+        const std::string name = c.name.toStdString();
+        EXPECT_EQ(widget.parentWidget(), c.inFrame ? &frame : &dialog) << name;
+        EXPECT_EQ(widget.geometry(), c.rect) << name;
         QString caption;
-        if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (auto* label = qobject_cast<QLabel*>(&widget)) {
             caption = label->text();
-        } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-            caption = frame->title();
-        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        } else if (auto* box = qobject_cast<QGroupBox*>(&widget)) {
+            caption = box->title();
+        } else if (auto* button = qobject_cast<QPushButton*>(&widget)) {
             caption = button->text();
         }
-        EXPECT_EQ(caption, QString::fromUtf16(c.caption)) << c.name;
-    }
-    // Label i shows caption i of the table, in file order.
-    for (int i = 0; i < 6; ++i) {
-        bestTimes.setCaption(i, QStringLiteral("caption %1").arg(i));
-    }
-    dialog.LoadTable();
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(Caption(dialog, i)->text(), QStringLiteral("caption %1").arg(i));
+        EXPECT_EQ(caption, QString::fromUtf16(c.caption)) << name;
     }
 }
 
+// Entry i shows caption i of the table, in file order, as it was when handed over: a later
+// change to the table shows only when it is handed over again. Names are plain text.
+TEST(ScoresDialog, ShowsTheTableItIsGiven) {
+    ScoresDialog dialog;
+    store::BestTimes bestTimes = numberedTable(QStringLiteral("<b>caption %1</b>"));
+    dialog.showTable(bestTimes);
+    bestTimes.setName(0, QStringLiteral("changed"));
+    for (int i = 0; i < store::BestTimes::captionCount; ++i) {
+        EXPECT_EQ(entry(dialog, i).text(), QStringLiteral("<b>caption %1</b>").arg(i));
+        EXPECT_EQ(entry(dialog, i).textFormat(), Qt::PlainText);
+    }
+    dialog.showTable(bestTimes);
+    EXPECT_EQ(entry(dialog, 1).text(), u"changed");
+}
+
 TEST(ScoresDialog, OnlyTheButtonTakesTheFocus) {
-    const store::BestTimes bestTimes;
-    ScoresDialog dialog(bestTimes);
-    for (QWidget* w : dialog.findChildren<QWidget*>()) {
-        if (w == OkButton(dialog)) {
-            EXPECT_NE(w->focusPolicy(), Qt::NoFocus);
+    ScoresDialog dialog;
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (widget == &okButton(dialog)) {
+            EXPECT_NE(widget->focusPolicy(), Qt::NoFocus);
         } else {
-            EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << w->objectName().toStdString();
+            EXPECT_EQ(widget->focusPolicy(), Qt::NoFocus) << widget->objectName().toStdString();
         }
     }
 }
@@ -89,47 +112,44 @@ TEST(ScoresDialog, EveryWayOutHidesAndKeepsTheTable) {
         std::function<void(ScoresDialog&)> leave;
     };
     const Case cases[] = {
-        {"click 确定", [](ScoresDialog& d) { QTest::mouseClick(OkButton(d), Qt::LeftButton); }},
+        {"click 确定", [](ScoresDialog& d) { QTest::mouseClick(&okButton(d), Qt::LeftButton); }},
         {"close box", [](ScoresDialog& d) { d.close(); }},
-        {"Escape", [](ScoresDialog& d) { QTest::keyClick(OkButton(d), Qt::Key_Escape); }},
-        {"Enter", [](ScoresDialog& d) { QTest::keyClick(OkButton(d), Qt::Key_Return); }},
+        {"Escape", [](ScoresDialog& d) { QTest::keyClick(&okButton(d), Qt::Key_Escape); }},
+        {"Enter", [](ScoresDialog& d) { QTest::keyClick(&okButton(d), Qt::Key_Return); }},
     };
     for (const Case& c : cases) {
-        store::BestTimes bestTimes;
-        for (int i = 0; i < 6; ++i) {
-            bestTimes.setCaption(i, QStringLiteral("row %1").arg(i));
-        }
-        ScoresDialog dialog(bestTimes);
+        ScoresDialog dialog;
         QPointer<ScoresDialog> alive(&dialog);
+        dialog.showTable(numberedTable(QStringLiteral("row %1")));
         dialog.setModal(false);
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         c.leave(dialog);
         ASSERT_TRUE(alive) << c.way;
         EXPECT_FALSE(dialog.isVisible()) << c.way;
-        for (int i = 0; i < 6; ++i) {
-            EXPECT_EQ(Caption(dialog, i)->text(), QStringLiteral("row %1").arg(i)) << c.way;
+        for (int i = 0; i < store::BestTimes::captionCount; ++i) {
+            EXPECT_EQ(entry(dialog, i).text(), QStringLiteral("row %1").arg(i)) << c.way;
         }
     }
 }
 
 TEST(MineIcon, IsA32PixelBlackAndWhiteMineWithAHighlight) {
-    const QImage image = MineIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage image = mineIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(image.size(), QSize(32, 32));
     int black = 0;
     int white = 0;
     int clear = 0;
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (qAlpha(p) == 0) {
+            const QRgb pixel = image.pixel(x, y);
+            if (qAlpha(pixel) == 0) {
                 ++clear;
-            } else if (p == qRgb(0, 0, 0)) {
+            } else if (pixel == qRgb(0, 0, 0)) {
                 ++black;
-            } else if (p == qRgb(255, 255, 255)) {
+            } else if (pixel == qRgb(255, 255, 255)) {
                 ++white;
             } else {
-                ADD_FAILURE() << "colour " << std::hex << p << " at " << x << "," << y;
+                ADD_FAILURE() << "colour " << std::hex << pixel << " at " << x << "," << y;
             }
         }
     }

@@ -1,6 +1,10 @@
+#include "app/game_session.h"
+#include "app/game_state.h"
 #include "app/translation.h"
-#include "dialogs/record_step.h"
+#include "dialogs/name_prompt.h"
 #include "dialogs/testing/fake_modal_runner.h"
+#include "platform/control_names.h"
+#include "platform/uniform_random.h"
 #include "store/best_times.h"
 #include "view/main_window.h"
 #include "view/testing/controls.h"
@@ -10,13 +14,14 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace torvane::app {
 namespace {
 
-using view::testing::Control;
+using view::testing::control;
 
 // Installs a translation, if there is one, for as long as it lives.
 class Installed {
@@ -37,18 +42,23 @@ class Installed {
     std::unique_ptr<QTranslator> translator_;
 };
 
-// A window whose dialogs are only recorded; menuCustom and menuBest leave theirs here.
+// The game's window as main() composes it, its dialogs only recorded: the custom and the
+// best-times items leave theirs here.
 struct Window {
-    view::MainWindow window;
+    QTemporaryDir folder;
+    GameState state{[random = platform::UniformRandom(1)]() mutable { return random.next(); },
+                    [] { return 0.0; }};
+    view::MainWindow window{state.game()};
+    GameSession session{state, window, folder.filePath(QStringLiteral("result.sav"))};
     dialogs::testing::FakeModalRunner* modal = nullptr;
     Window() {
         auto runner = std::make_unique<dialogs::testing::FakeModalRunner>();
         modal = runner.get();
-        window.SetModalRunner(std::move(runner));
-        window.selectLevel(game::Beginner);
+        session.setModalRunner(std::move(runner));
+        session.loadSettings();
     }
-    QDialog& Open(const char* item) {
-        Control<QAction>(window, item).trigger();
+    QDialog& open(QLatin1StringView item) {
+        control<QAction>(window, item).trigger();
         return *modal->shown.back();
     }
 };
@@ -88,20 +98,22 @@ TEST(Translation, CaptionsFollowTheDesktopLanguageAndStayChineseWithoutATranslat
         const auto caption = [&c](const char16_t* chinese, const char16_t* english) {
             return QString::fromUtf16(c.english ? english : chinese).toStdString();
         };
-        EXPECT_EQ(Control<QMenu>(w.window, "menuGame").title().toStdString(),
+        EXPECT_EQ(control<QMenu>(w.window, controlName::gameMenu).title().toStdString(),
                   caption(u"游戏(&G)", u"&Game"))
             << c.what;
-        EXPECT_EQ(Control<QAction>(w.window, "menuLevel_0").text().toStdString(),
+        EXPECT_EQ(control<QAction>(w.window, controlName::indexed(controlName::levelItem, 0))
+                      .text()
+                      .toStdString(),
                   caption(u"新手", u"Beginner"))
             << c.what;
-        EXPECT_EQ(Control<QLabel>(w.window, "Label1").toolTip().toStdString(),
+        EXPECT_EQ(control<QLabel>(w.window, controlName::counter).toolTip().toStdString(),
                   caption(u"单击切换显示：剩余地雷数 / 未翻开的安全格数",
                           u"Click to switch between mines left and safe cells left"))
             << c.what;
-        EXPECT_EQ(Control<QWidget>(w.window, "Command1").toolTip().toStdString(),
+        EXPECT_EQ(control<QWidget>(w.window, controlName::face).toolTip().toStdString(),
                   caption(u"新游戏", u"New game"))
             << c.what;
-        EXPECT_EQ(w.Open("menuCustom").windowTitle().toStdString(),
+        EXPECT_EQ(w.open(controlName::customItem).windowTitle().toStdString(),
                   caption(u"自定义难度", u"Custom Size"))
             << c.what;
     }
@@ -134,23 +146,24 @@ TEST(Translation, InEnglishNoChineseCaptionIsLeftButTheRecordsKeepTheirNames) {
         }
     };
     expectEnglish(w.window);
-    QDialog& custom = w.Open("menuCustom");
+    QDialog& custom = w.open(controlName::customItem);
     expectEnglish(custom);
     expectWhole(custom);
 
-    QDialog& scores = w.Open("menuBest");
+    QDialog& scores = w.open(controlName::bestTimesItem);
     expectWhole(scores);
     EXPECT_EQ(scores.windowTitle(), u"Best Times");
-    EXPECT_EQ(Control<QLabel>(scores, "Label2_0").text(), u"Beginner:");
-    EXPECT_EQ(Control<QLabel>(scores, "Label1_1").text(), store::BestTimes::noName);
+    EXPECT_EQ(
+        control<QLabel>(scores, controlName::indexed(controlName::bestTimesRowCaption, 0)).text(),
+        u"Beginner:");
+    EXPECT_EQ(control<QLabel>(scores, controlName::indexed(controlName::bestTimesEntry, 1)).text(),
+              store::BestTimes::noName);
 
-    store::BestTimes bestTimes;
     dialogs::testing::FakeModalRunner prompt; // the player cancels
-    dialogs::RecordStep(game::Beginner, 10, bestTimes, prompt, [] {});
+    EXPECT_EQ(dialogs::askRecordHolderName(prompt), u"无名菜鸟");
     ASSERT_EQ(prompt.nameRequests.size(), 1u);
     EXPECT_EQ(prompt.nameRequests[0].prompt, u"Congratulations! Please enter your name:");
     EXPECT_EQ(prompt.nameRequests[0].preset, u"无名菜鸟");
-    EXPECT_EQ(bestTimes.name(game::Beginner), u"无名菜鸟");
 }
 
 } // namespace

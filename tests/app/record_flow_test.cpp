@@ -1,0 +1,98 @@
+#include "session_fixture.h"
+#include "status/face_button.h"
+#include "store/records_file.h"
+
+#include <QCoreApplication>
+
+namespace torvane::app {
+namespace {
+
+using view::testing::control;
+
+// The file after beginner's first record, 0 seconds, under this name.
+QByteArray fileWithBeginnerRecord(const QString& name) {
+    store::SavedSettings settings{game::Beginner, 8, 8, 8, {}};
+    settings.bestTimes.setTime(game::Beginner, QStringLiteral("0"));
+    settings.bestTimes.setName(game::Beginner, name);
+    return store::RecordsBytes(settings);
+}
+
+class WinningPress : public testing::SessionTest {
+  protected:
+    // Beginner with its 8 mines along the bottom row: a press at the top left opens every
+    // other cell and wins, at 0 seconds on the clock.
+    void startBeginnerWonByOnePress() {
+        start();
+        std::vector<game::Cell> bottomRow;
+        for (int x = 0; x < 8; ++x) {
+            bottomRow.push_back({x, 7});
+        }
+        layMines(8, 8, bottomRow);
+        levelItem(game::Beginner).trigger();
+        ASSERT_TRUE(draws.empty());
+    }
+};
+
+TEST_F(WinningPress, ReturnsBeforeAnyDialogThenTheRecordIsNamedSavedAndShown) {
+    startBeginnerWonByOnePress();
+    modal->answer = QStringLiteral("李四");
+    ASSERT_FALSE(QFile::exists(path()));
+
+    click({0, 0});
+    // The press is over and shown; nothing modal has run, but the time is on disk already.
+    EXPECT_EQ(control<status::FaceButton>(*window, controlName::face).face(), game::Face::Won);
+    EXPECT_TRUE(modal->shown.empty()) << "a dialog ran inside the press";
+    EXPECT_TRUE(modal->nameRequests.empty()) << "the name was asked inside the press";
+    EXPECT_EQ(readFile(), fileWithBeginnerRecord(QStringLiteral("无名菜鸟")))
+        << "the new time under the unnamed holder is not on disk when the press returns";
+
+    QCoreApplication::processEvents();
+    EXPECT_EQ(modal->nameRequests.size(), 1u);
+    EXPECT_EQ(readFile(), fileWithBeginnerRecord(QStringLiteral("李四")))
+        << "the name typed is not on disk";
+    ASSERT_EQ(modal->shown.size(), 1u);
+    QDialog& table = *modal->shown[0];
+    EXPECT_EQ(table.objectName(), controlName::bestTimesDialog);
+    EXPECT_EQ(control<QLabel>(table, controlName::indexed(controlName::bestTimesEntry, 1)).text(),
+              u"李四");
+}
+
+TEST_F(WinningPress, WhatFollowsAWin) {
+    struct Case {
+        const char* what;
+        QByteArray file; // before the start; none when empty
+        const char16_t* answer;
+        bool closedWhileAsking;
+        bool record;
+        const char16_t* savedName;
+        bool tableShown;
+    };
+    const Case cases[] = {
+        {"a cancelled prompt", {}, u"", false, true, u"无名菜鸟", true},
+        {"closed while asking", {}, u"王五", true, true, u"王五", false},
+        {"a tie", " 1 \r\n 16 \r\n 16 \r\n 35 \r\n0\r\nann\r\n", u"王五", false, false, nullptr,
+         false},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(path());
+        if (!c.file.isEmpty()) {
+            writeFile(c.file);
+        }
+        startBeginnerWonByOnePress();
+        modal->answer = QString::fromUtf16(c.answer);
+        if (c.closedWhileAsking) {
+            modal->whileAsking = [this] { window->close(); };
+        }
+        click({0, 0});
+        QCoreApplication::processEvents();
+        EXPECT_EQ(state->game().face(), game::Face::Won) << c.what;
+        EXPECT_EQ(modal->nameRequests.size(), c.record ? 1u : 0u) << c.what;
+        EXPECT_EQ(readFile(),
+                  c.record ? fileWithBeginnerRecord(QString::fromUtf16(c.savedName)) : c.file)
+            << c.what;
+        EXPECT_EQ(modal->shown.size(), c.tableShown ? 1u : 0u) << c.what;
+    }
+}
+
+} // namespace
+} // namespace torvane::app

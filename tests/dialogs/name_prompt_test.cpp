@@ -1,0 +1,37 @@
+#include "dialogs/name_prompt.h"
+#include "dialogs/testing/fake_modal_runner.h"
+#include "store/best_times.h"
+
+#include <gtest/gtest.h>
+
+namespace torvane::dialogs {
+namespace {
+
+TEST(AskRecordHolderName, OffersTheUnnamedHolderAndKeepsItForAnEmptyAnswer) {
+    struct Case {
+        const char16_t* answer; // "" also when the player cancels
+        const char16_t* name;
+    };
+    const Case cases[] = {
+        {u"Ann", u"Ann"},
+        {u"", u"无名菜鸟"},
+        {u" ", u" "}, // a single blank is a name
+        {u"a\nb", u"a\nb"},
+    };
+    for (const Case& c : cases) {
+        testing::FakeModalRunner modal;
+        modal.answer = QString::fromUtf16(c.answer);
+        EXPECT_EQ(askRecordHolderName(modal), QString::fromUtf16(c.name));
+        ASSERT_EQ(modal.nameRequests.size(), 1u);
+        EXPECT_TRUE(modal.shown.empty());
+        const testing::NameRequest& request = modal.nameRequests[0];
+        EXPECT_EQ(request.prompt, u"恭喜，请输入您的大名：");
+        EXPECT_EQ(request.title, u"继续努力");
+        EXPECT_EQ(request.preset, u"无名菜鸟");
+        EXPECT_EQ(request.preset, unnamedRecordHolder());
+        EXPECT_EQ(request.maxLength, store::BestTimes::maxCaptionLength);
+    }
+}
+
+} // namespace
+} // namespace torvane::dialogs
