@@ -18,8 +18,8 @@ bool RecordStep(std::int16_t level, int seconds, store::BestTimes& bestTimes, Mo
     if (!(best > seconds)) {
         return false;
     }
-    // What the record keeps for a player who gives no name: data, in every language.
-    static const QString noName = QStringLiteral("无名菜鸟");
+    // The name offered, and kept for a player who gives none, in the player's language.
+    const QString noName = QCoreApplication::translate("torvane::dialogs::NamePrompt", "无名菜鸟");
     // The time goes in first, so a cancelled prompt still keeps it; until a name comes, it is
     // nobody's, not the old holder's.
     bestTimes.setTime(level, platform::DecimalText(seconds));
