@@ -52,6 +52,7 @@ CustomDialog::CustomDialog(CustomSizeTexts& texts, QWidget* parent)
     setTabOrder(ok, cancel);
     boxes_[0]->setFocus();
 
+    MakeRoomForCaptions(*this);
     connect(ok, &QPushButton::clicked, this, &CustomDialog::onOkClicked);
     connect(cancel, &QPushButton::clicked, this, &CustomDialog::onCancelClicked);
     LoadTexts();

@@ -16,6 +16,11 @@ void SetUpDialogForm(QDialog& dialog, const char* objectName, const QString& cap
 // widens up to `right`, in its parent's coordinates, rather than be cut.
 void WidenToFit(QLabel& caption, int right);
 
+// Then, for what still does not fit: a label, button or group box whose translated caption needs
+// more room than its design gives widens, with the like controls of its column; what lies to its
+// right moves over and the dialog grows by as much. Captions that fit change nothing.
+void MakeRoomForCaptions(QDialog& dialog);
+
 // Object name of one of a row of like controls: the name, an underscore, the index ("Text1_0").
 QString IndexedName(const char* name, int index);
 

@@ -54,6 +54,7 @@ ScoresDialog::ScoresDialog(const store::BestTimes& bestTimes, QWidget* parent)
     ok->setGeometry(TwipsRect(3480, 1680, 975, 295));
     ok->setDefault(true);
     ok->setFocus();
+    MakeRoomForCaptions(*this);
     connect(ok, &QPushButton::clicked, this, &QDialog::hide);
     LoadTable();
 }
