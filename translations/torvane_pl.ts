@@ -5,7 +5,7 @@
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>
-        <translation>Plansza niestandardowa</translation>
+        <translation>Własny poziom</translation>
     </message>
     <message>
         <source>宽度：</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>自定义难度</source>
-        <translation>Niestandardowa…</translation>
+        <translation>Niestandardowy…</translation>
     </message>
     <message>
         <source>成绩榜</source>
