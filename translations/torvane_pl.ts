@@ -5,7 +5,7 @@
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>
-        <translation>Własny poziom</translation>
+        <translation>Wymiary</translation>
     </message>
     <message>
         <source>宽度：</source>
