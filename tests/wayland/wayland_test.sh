@@ -28,6 +28,9 @@ export HOME=$work XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8 # the same captions under both
+# Under AddressSanitizer, strict string checks flag libxkbcommon's bounded strndup on a keymap
+# name that has no terminator; that library is not ours to mend.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0
 # Each game is a copy of its own, so its records file is new and it opens on its default level.
 start_copy() { mkdir "$work/$1" && cp "$binary" "$work/$1/torvane"; }
 
@@ -103,7 +106,7 @@ for _ in $(seq 200); do kill -0 "$game" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$game" 2>/dev/null && fail "SIGTERM did not end the game"
 wait "$game"
 status=$?
-((status == 0)) || fail "the game ended with status $status"
+((status == 0)) || fail "the game ended with status $status: $(cat "$work/wayland.err")"
 saved=$work/wayland/result.sav
 [[ -f $saved ]] || fail "SIGTERM saved no records file"
 expected=$(printf ' 1 \r\n 16 \r\n 16 \r\n 35 \r\n')
