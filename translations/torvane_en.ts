@@ -46,6 +46,10 @@
         <source>继续努力</source>
         <translation>Keep it up</translation>
     </message>
+    <message>
+        <source>无名菜鸟</source>
+        <translation>Nameless Rookie</translation>
+    </message>
 </context>
 <context>
     <name>torvane::dialogs::ScoresDialog</name>

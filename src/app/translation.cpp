@@ -1,28 +1,77 @@
 #include "app/translation.h"
 
+#include <QLocale>
+
 namespace torvane::app {
 
-std::unique_ptr<QTranslator> CaptionTranslator(const QLocale& locale) {
-    if (locale.language() == QLocale::C) {
-        return nullptr;
-    }
-    return CaptionTranslator(locale.uiLanguages());
+namespace {
+
+const QString directory = QStringLiteral(":/i18n");
+
+bool IsCLocale(const QString& name) {
+    // "C.UTF-8", "POSIX@euro": the codeset and modifier do not change the language.
+    const QString language = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    return language == u"C" || language == u"POSIX";
 }
 
-std::unique_ptr<QTranslator> CaptionTranslator(const QStringList& uiLanguages) {
-    auto translator = std::make_unique<QTranslator>();
-    for (const QString& name : uiLanguages) {
-        const QLocale language(name);
-        if (language.language() == QLocale::Chinese || language.language() == QLocale::C) {
-            return nullptr; // the captions as written
+// As the C library finds it: the first of these that is set and not empty, else the C locale.
+QString MessagesLocale() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty()) {
+            return value;
         }
-        // Built in; "en-GB" falls back to "torvane_en".
-        if (translator->load(language, QStringLiteral("torvane"), QStringLiteral("_"),
-                             QStringLiteral(":/i18n"))) {
+    }
+    return QStringLiteral("C");
+}
+
+std::unique_ptr<QTranslator> Loaded(const QString& fileName) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(fileName, directory)) {
+        return nullptr;
+    }
+    return translator;
+}
+
+} // namespace
+
+std::unique_ptr<QTranslator> captionTranslator() {
+    return captionTranslator(DesktopUiLanguages(MessagesLocale(), QLocale::system().uiLanguages()));
+}
+
+std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages) {
+    for (const QString& name : uiLanguages) {
+        if (IsCLocale(name)) {
+            return nullptr;
+        }
+        const QLocale language(name);
+        if (language.language() == QLocale::C) {
+            continue; // a language the toolkit does not know
+        }
+        if (language.language() == QLocale::Chinese) {
+            // zh-HK, zh-MO and zh-Hant read Traditional characters as zh-TW does.
+            if (language.script() == QLocale::TraditionalHanScript) {
+                return Loaded(QStringLiteral("torvane_zh_TW"));
+            }
+            return nullptr;
+        }
+        // Tries "de_Latn_AT", "de_AT", "de" and so on down to the language alone; "pt" means
+        // Brazilian Portuguese, "pt-PT" does not.
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(language, QStringLiteral("torvane"), QStringLiteral("_"), directory)) {
             return translator;
         }
     }
-    return nullptr;
+    return Loaded(QStringLiteral("torvane_en"));
+}
+
+QStringList DesktopUiLanguages(const QString& messagesLocale, const QStringList& listed) {
+    if (messagesLocale.isEmpty() || IsCLocale(messagesLocale)) {
+        return {QStringLiteral("C")};
+    }
+    QStringList languages = listed;
+    languages.removeAll(QStringLiteral("C"));
+    return languages;
 }
 
 } // namespace torvane::app

@@ -1,20 +1,26 @@
 #pragma once
 
-#include <QLocale>
 #include <QStringList>
 #include <QTranslator>
 #include <memory>
 
 namespace torvane::app {
 
-// The game's captions are written in Chinese; these find the translation to install, if any.
+// The game's captions are written in Simplified Chinese; these find the translation to install.
+// None means the captions as written.
 
-// For a locale: none for the C and POSIX locale, whose UI languages follow LANGUAGE although
-// the C library ignores it there; else as for the locale's UI languages.
-std::unique_ptr<QTranslator> CaptionTranslator(const QLocale& locale = QLocale());
+// For the desktop: its UI languages, as DesktopUiLanguages() reads them.
+std::unique_ptr<QTranslator> captionTranslator();
 
-// The translation for the first of the UI languages ("de-DE", "en-GB") that has one; none
-// when a Chinese language comes before it.
-std::unique_ptr<QTranslator> CaptionTranslator(const QStringList& uiLanguages);
+// The translation of the first of the UI languages ("de-DE", "zh-TW") that has one. Simplified
+// Chinese, "C" and "POSIX" keep the captions as written; Traditional Chinese gets its own
+// translation; when no language has one, English.
+std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages);
+
+// The UI languages to follow, from the locale that messages are shown in (LC_ALL, LC_MESSAGES,
+// LANG) and the languages the toolkit lists: under the C and POSIX locale only "C", as the C
+// library ignores LANGUAGE there; otherwise the list without the "C" the toolkit adds for a
+// locale it does not know.
+QStringList DesktopUiLanguages(const QString& messagesLocale, const QStringList& listed);
 
 } // namespace torvane::app

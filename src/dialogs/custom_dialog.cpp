@@ -51,6 +51,7 @@ CustomDialog::CustomDialog(QWidget* parent) : QDialog(parent) {
     setTabOrder(ok, cancel);
     boxes_[0]->setFocus();
 
+    makeRoomForCaptions(*this);
     connect(ok, &QPushButton::clicked, this, &CustomDialog::onOkClicked);
     connect(cancel, &QPushButton::clicked, this, &CustomDialog::hide);
 }

@@ -17,4 +17,9 @@ void setUpDialogForm(QDialog& dialog, QLatin1StringView objectName, const QStrin
 // widens up to `right`, in its parent's coordinates, rather than be cut.
 void widenToFit(QLabel& caption, int right);
 
+// Then, for what still does not fit: a label, button or group box whose translated caption needs
+// more room than its design gives widens, with the like controls of its column; what lies to its
+// right moves over and the dialog grows by as much. Captions that fit change nothing.
+void makeRoomForCaptions(QDialog& dialog);
+
 } // namespace torvane::dialogs

@@ -57,6 +57,7 @@ ScoresDialog::ScoresDialog(QWidget* parent) : QDialog(parent) {
     ok->setGeometry(twipsRect(3480, 1680, 975, 295));
     ok->setDefault(true);
     ok->setFocus();
+    makeRoomForCaptions(*this);
     connect(ok, &QPushButton::clicked, this, &QDialog::hide);
 }
 

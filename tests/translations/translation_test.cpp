@@ -1,5 +1,6 @@
 #include "app/game_session.h"
 #include "app/game_state.h"
+#include "app/new_record.h"
 #include "app/translation.h"
 #include "dialogs/name_prompt.h"
 #include "dialogs/testing/fake_modal_runner.h"
@@ -11,17 +12,36 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTemporaryDir>
-#include <functional>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
+
+// Captions in failure messages, as text.
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace torvane::app {
 namespace {
 
 using view::testing::control;
+
+const QString sourceLanguage = QStringLiteral("zh_CN"); // the captions as written
+
+QString chosen(const std::unique_ptr<QTranslator>& translator) {
+    return translator ? translator->language() : sourceLanguage;
+}
 
 // Installs a translation, if there is one, for as long as it lives.
 class Installed {
@@ -42,20 +62,22 @@ class Installed {
     std::unique_ptr<QTranslator> translator_;
 };
 
-// The game's window as main() composes it, its dialogs only recorded: the custom and the
-// best-times items leave theirs here.
-struct Window {
+// The real windows, built as the game builds them; the dialogs are only recorded when shown.
+struct Windows {
     QTemporaryDir folder;
     GameState state{[random = platform::UniformRandom(1)]() mutable { return random.next(); },
                     [] { return 0.0; }};
     view::MainWindow window{state.game()};
     GameSession session{state, window, folder.filePath(QStringLiteral("result.sav"))};
     dialogs::testing::FakeModalRunner* modal = nullptr;
-    Window() {
+    Windows() {
         auto runner = std::make_unique<dialogs::testing::FakeModalRunner>();
         modal = runner.get();
         session.setModalRunner(std::move(runner));
         session.loadSettings();
+        // The narrowest window.
+        control<QAction>(window, controlName::indexed(controlName::levelItem, game::Beginner))
+            .trigger();
     }
     QDialog& open(QLatin1StringView item) {
         control<QAction>(window, item).trigger();
@@ -63,107 +85,285 @@ struct Window {
     }
 };
 
-TEST(Translation, CaptionsFollowTheDesktopLanguageAndStayChineseWithoutATranslation) {
-    // main() starts this program under LC_ALL=C with LANGUAGE=en_US.
-    ASSERT_EQ(QLocale::system().language(), QLocale::C);
-    ASSERT_EQ(QLocale::system().uiLanguages().value(0), u"en-US");
+// A translation file as written: its language and its messages, by context and source.
+struct TranslationFile {
+    QString language;
+    std::map<std::pair<QString, QString>, QString> messages;
+    QStringList faults; // unfinished, obsolete or empty messages
+};
+
+TranslationFile read(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    TranslationFile read;
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == u"TS") {
+            read.language = xml.attributes().value(QStringLiteral("language")).toString();
+        } else if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"source") {
+            source = xml.readElementText();
+        } else if (xml.name() == u"translation") {
+            const QString type = xml.attributes().value(QStringLiteral("type")).toString();
+            const QString text = xml.readElementText();
+            if (!type.isEmpty() || text.isEmpty()) {
+                read.faults << QStringLiteral("%1/%2: %3")
+                                   .arg(context, source,
+                                        type.isEmpty() ? QStringLiteral("empty") : type);
+            }
+            read.messages[{context, source}] = text;
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return read;
+}
+
+std::vector<TranslationFile> shippedTranslations() {
+    std::vector<TranslationFile> files;
+    const QDir directory(QStringLiteral(TORVANE_TRANSLATIONS_DIR));
+    for (const QString& name : directory.entryList({QStringLiteral("torvane_*.ts")})) {
+        files.push_back(read(directory.filePath(name)));
+    }
+    return files;
+}
+
+TEST(Translation, TheFirstUiLanguageWithATranslationIsShown) {
     struct Case {
-        const char* what;
-        std::function<std::unique_ptr<QTranslator>()> translator;
-        bool english;
+        QStringList uiLanguages;
+        const char* chosen;
     };
     const Case cases[] = {
-        {"en_US",
-         [] { return CaptionTranslator(QLocale(QLocale::English, QLocale::UnitedStates)); }, true},
-        {"German, then British English",
-         [] {
-             return CaptionTranslator(
-                 QStringList{QStringLiteral("de-DE"), QStringLiteral("en-GB")});
-         },
-         true},
-        {"C", [] { return CaptionTranslator(QLocale::system()); }, false},
-        {"Chinese, then English",
-         [] {
-             return CaptionTranslator(QStringList{QStringLiteral("zh-CN"), QStringLiteral("en")});
-         },
-         false},
-        {"zh_TW", [] { return CaptionTranslator(QLocale(QLocale::Chinese, QLocale::Taiwan)); },
-         false},
-        {"de_DE, no translation",
-         [] { return CaptionTranslator(QLocale(QLocale::German, QLocale::Germany)); }, false},
+        {{"de_DE"}, "de"},
+        {{"de-AT", "en"}, "de"},
+        {{"zh_TW"}, "zh_TW"},
+        {{"zh-HK"}, "zh_TW"},
+        {{"zh_MO"}, "zh_TW"},
+        {{"zh-Hant"}, "zh_TW"},
+        {{"zh_CN"}, "zh_CN"},
+        {{"zh-SG", "en"}, "zh_CN"},
+        {{"zh-Hans"}, "zh_CN"},
+        {{"C"}, "zh_CN"},
+        {{"POSIX", "de"}, "zh_CN"},
+        {{"ja_JP", "en"}, "ja"},
+        {{"tlh"}, "en"},
+        {{"tlh", "nb-NO", "fr-CA"}, "fr"},
+        {{"nb-NO", "zh-CN", "de"}, "zh_CN"},
+        {{"pt"}, "pt_BR"},
+        {{"pt-PT", "es-MX"}, "es"},
+        {{"ko-KR"}, "ko"},
+        {{}, "en"},
     };
     for (const Case& c : cases) {
-        const Installed installed(c.translator());
-        Window w;
-        const auto caption = [&c](const char16_t* chinese, const char16_t* english) {
-            return QString::fromUtf16(c.english ? english : chinese).toStdString();
-        };
-        EXPECT_EQ(control<QMenu>(w.window, controlName::gameMenu).title().toStdString(),
-                  caption(u"游戏(&G)", u"&Game"))
-            << c.what;
-        EXPECT_EQ(control<QAction>(w.window, controlName::indexed(controlName::levelItem, 0))
-                      .text()
-                      .toStdString(),
-                  caption(u"新手", u"Beginner"))
-            << c.what;
-        EXPECT_EQ(control<QLabel>(w.window, controlName::counter).toolTip().toStdString(),
-                  caption(u"单击切换显示：剩余地雷数 / 未翻开的安全格数",
-                          u"Click to switch between mines left and safe cells left"))
-            << c.what;
-        EXPECT_EQ(control<QWidget>(w.window, controlName::face).toolTip().toStdString(),
-                  caption(u"新游戏", u"New game"))
-            << c.what;
-        EXPECT_EQ(w.open(controlName::customItem).windowTitle().toStdString(),
-                  caption(u"自定义难度", u"Custom Size"))
-            << c.what;
+        EXPECT_EQ(chosen(captionTranslator(c.uiLanguages)), QLatin1String(c.chosen))
+            << c.uiLanguages.join(u',').toStdString();
     }
 }
 
-// Every caption goes through the translation and fits; what the records keep is not translated.
-TEST(Translation, InEnglishNoChineseCaptionIsLeftButTheRecordsKeepTheirNames) {
-    const Installed installed(CaptionTranslator(QLocale(QLocale::English)));
-    Window w;
-    const QRegularExpression chinese(QStringLiteral("[\\x{3000}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
-    const auto expectEnglish = [&chinese](const QObject& owner) {
-        QList<const QObject*> objects{&owner};
-        for (const QObject* child : owner.findChildren<QObject*>()) {
-            objects << child;
+TEST(Translation, TheDesktopsLanguagesFollowTheMessagesLocale) {
+    struct Case {
+        const char* messagesLocale;
+        QStringList listed; // as the toolkit lists them
+        QStringList followed;
+    };
+    const Case cases[] = {
+        {"C", {"en-US"}, {"C"}}, // LANGUAGE=en_US, which the C library ignores under C
+        {"C.UTF-8", {"C"}, {"C"}},
+        {"POSIX", {"de-DE"}, {"C"}},
+        {"", {"en-US"}, {"C"}}, // nothing set
+        {"tlh_XX.UTF-8", {"tlh-XX", "C"}, {"tlh-XX"}},
+        {"de_DE.UTF-8", {"de-DE", "de-Latn-DE", "de"}, {"de-DE", "de-Latn-DE", "de"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DesktopUiLanguages(QString::fromLatin1(c.messagesLocale), c.listed), c.followed)
+            << c.messagesLocale;
+    }
+    // main() starts this program under LC_ALL=C with LANGUAGE=en_US: Chinese, as in a C program.
+    ASSERT_EQ(QLocale::system().uiLanguages().value(0), u"en-US");
+    EXPECT_EQ(chosen(captionTranslator()), sourceLanguage);
+}
+
+// The main window owns the dialogs, which are checked on their own.
+bool inAnotherDialog(const QObject& object, const QWidget& window) {
+    for (const QObject* owner = &object; owner != &window; owner = owner->parent()) {
+        if (qobject_cast<const QDialog*>(owner) != nullptr) {
+            return true;
         }
-        for (const QObject* object : objects) {
-            for (const char* property : {"text", "title", "windowTitle", "toolTip",
-                                         "accessibleName", "accessibleDescription"}) {
-                const QString text = object->property(property).toString();
-                EXPECT_FALSE(text.contains(chinese)) << object->objectName().toStdString() << "."
-                                                     << property << ": " << text.toStdString();
+    }
+    return false;
+}
+
+// Widgets whose caption shows less than its whole text.
+QStringList cutCaptions(const QWidget& window) {
+    QStringList cut;
+    const auto check = [&cut](const QWidget& widget, int needed, int room, const QString& text) {
+        if (needed > room) {
+            cut << QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                       .arg(widget.objectName(), text)
+                       .arg(needed)
+                       .arg(room);
+        }
+    };
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        if (inAnotherDialog(*widget, window)) {
+            continue;
+        }
+        if (widget->parentWidget() != nullptr && !widget->isWindow() &&
+            !widget->parentWidget()->rect().contains(widget->geometry())) {
+            cut << widget->objectName() + QStringLiteral(" lies outside its parent");
+        }
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            check(*label, label->sizeHint().width(), label->width(), label->text());
+        } else if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
+            // The style draws the text within the button's contents.
+            QStyleOptionButton option;
+            option.initFrom(button);
+            option.text = button->text();
+            const QRect contents =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+            check(*button, button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width(),
+                  contents.width(), button->text());
+        } else if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+            const int title = box->fontMetrics().horizontalAdvance(box->title());
+            check(*box, title + 2 * box->fontMetrics().averageCharWidth(), box->width(),
+                  box->title());
+        } else if (const auto* bar = qobject_cast<const QMenuBar*>(widget)) {
+            for (QAction* menu : bar->actions()) {
+                check(*bar, bar->actionGeometry(menu).right() + 1, bar->width(), menu->text());
             }
         }
-    };
-    // The dialogs were drawn for the Chinese captions; none of the English is cut.
-    const auto expectWhole = [](const QDialog& dialog) {
-        for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-            EXPECT_GE(label->width(), label->sizeHint().width())
-                << label->objectName().toStdString() << ": " << label->text().toStdString();
-        }
-    };
-    expectEnglish(w.window);
-    QDialog& custom = w.open(controlName::customItem);
-    expectEnglish(custom);
-    expectWhole(custom);
+    }
+    return cut;
+}
 
-    QDialog& scores = w.open(controlName::bestTimesItem);
-    expectWhole(scores);
-    EXPECT_EQ(scores.windowTitle(), u"Best Times");
-    EXPECT_EQ(
-        control<QLabel>(scores, controlName::indexed(controlName::bestTimesRowCaption, 0)).text(),
-        u"Beginner:");
+// The items of one menu, or of the menu bar, that share an accelerator key.
+QStringList sharedAccelerators(const QList<QAction*>& items) {
+    std::map<QKeySequence, QStringList> byKey;
+    for (const QAction* item : items) {
+        const QKeySequence key = QKeySequence::mnemonic(item->text());
+        if (!key.isEmpty()) {
+            byKey[key] << item->text();
+        }
+    }
+    QStringList shared;
+    for (const auto& [key, texts] : byKey) {
+        if (texts.size() > 1) {
+            shared << texts.join(u" / ");
+        }
+    }
+    return shared;
+}
+
+int acceleratorCount(const QList<QAction*>& items) {
+    return static_cast<int>(std::count_if(items.begin(), items.end(), [](const QAction* item) {
+        return !QKeySequence::mnemonic(item->text()).isEmpty();
+    }));
+}
+
+// Captions of a window, not of the dialogs it owns, that hold Chinese characters. The names in
+// the best-times table are stored data and not looked at.
+QStringList chineseLeft(const QWidget& window) {
+    const QRegularExpression han(QStringLiteral("\\p{Han}"));
+    QStringList left;
+    for (const QObject* object : window.findChildren<QObject*>()) {
+        if (inAnotherDialog(*object, window) ||
+            (window.objectName() == controlName::bestTimesDialog &&
+             object->objectName().startsWith(controlName::bestTimesEntry + u'_'))) {
+            continue;
+        }
+        for (const char* property :
+             {"text", "title", "toolTip", "accessibleName", "accessibleDescription"}) {
+            const QString text = object->property(property).toString();
+            if (text.contains(han)) {
+                left << QStringLiteral("%1.%2: %3").arg(object->objectName(), property, text);
+            }
+        }
+    }
+    if (window.windowTitle().contains(han)) {
+        left << window.windowTitle();
+    }
+    return left;
+}
+
+TEST(Translation, EveryShippedLanguageIsWholeFitsAndKeepsItsAccelerators) {
+    const std::vector<TranslationFile> files = shippedTranslations();
+    ASSERT_EQ(files.size(), 11u); // English and the ten others
+    // The Chinese windows, as the reference: every caption fits, each accelerator is in place.
+    std::map<const char*, int> chineseAccelerators;
+    {
+        Windows chinese;
+        EXPECT_EQ(cutCaptions(chinese.window), QStringList());
+        chineseAccelerators["menu bar"] = acceleratorCount(chinese.window.menuBar()->actions());
+        chineseAccelerators["menuGame"] =
+            acceleratorCount(control<QMenu>(chinese.window, controlName::gameMenu).actions());
+    }
+    ASSERT_EQ(chineseAccelerators["menu bar"], 1);
+    ASSERT_EQ(chineseAccelerators["menuGame"], 2);
+
+    for (const TranslationFile& file : files) {
+        SCOPED_TRACE(file.language.toStdString());
+        EXPECT_EQ(file.faults, QStringList());
+        EXPECT_EQ(file.messages.size(), files.front().messages.size());
+        for (const auto& [message, text] : files.front().messages) {
+            EXPECT_EQ(file.messages.count(message), 1u) << message.second.toStdString();
+        }
+
+        // Through the loader the game uses, from the language's own name.
+        auto translator = captionTranslator({file.language});
+        ASSERT_EQ(chosen(translator), file.language);
+        for (const auto& [message, text] : file.messages) {
+            EXPECT_EQ(translator->translate(message.first.toUtf8(), message.second.toUtf8()), text)
+                << message.second.toStdString();
+        }
+        const Installed installed(std::move(translator));
+
+        Windows windows;
+        QDialog& custom = windows.open(controlName::customItem);
+        QDialog& scores = windows.open(controlName::bestTimesItem);
+        for (const QWidget* window :
+             {static_cast<const QWidget*>(&windows.window), static_cast<const QWidget*>(&custom),
+              static_cast<const QWidget*>(&scores)}) {
+            EXPECT_EQ(cutCaptions(*window), QStringList()) << window->objectName().toStdString();
+        }
+        const QMenu& menu = control<QMenu>(windows.window, controlName::gameMenu);
+        EXPECT_EQ(sharedAccelerators(windows.window.menuBar()->actions()), QStringList());
+        EXPECT_EQ(sharedAccelerators(menu.actions()), QStringList());
+        EXPECT_EQ(acceleratorCount(windows.window.menuBar()->actions()),
+                  chineseAccelerators["menu bar"]);
+        EXPECT_EQ(acceleratorCount(menu.actions()), chineseAccelerators["menuGame"]);
+
+        // Nothing left in Chinese where the language is not written in Chinese characters.
+        if (file.language != u"ja" && file.language != u"zh_TW") {
+            EXPECT_EQ(chineseLeft(windows.window), QStringList());
+            EXPECT_EQ(chineseLeft(custom), QStringList());
+            EXPECT_EQ(chineseLeft(scores), QStringList());
+        }
+    }
+}
+
+// The prompt offers a name in the player's language; what the table stores is shown as stored.
+TEST(Translation, TheNameOfferedIsTranslatedButStoredNamesAreNot) {
+    const Installed installed(captionTranslator({QStringLiteral("en")}));
+    Windows windows;
+    QDialog& scores = windows.open(controlName::bestTimesItem);
+    EXPECT_EQ(control<QLabel>(scores, controlName::indexed(controlName::bestTimesEntry, 0)).text(),
+              u"999");
     EXPECT_EQ(control<QLabel>(scores, controlName::indexed(controlName::bestTimesEntry, 1)).text(),
               store::BestTimes::noName);
 
+    store::BestTimes bestTimes;
+    ASSERT_TRUE(takeRecord(bestTimes, {game::Beginner, 10}));
     dialogs::testing::FakeModalRunner prompt; // the player cancels
-    EXPECT_EQ(dialogs::askRecordHolderName(prompt), u"无名菜鸟");
+    bestTimes.setName(game::Beginner, dialogs::askRecordHolderName(prompt));
     ASSERT_EQ(prompt.nameRequests.size(), 1u);
     EXPECT_EQ(prompt.nameRequests[0].prompt, u"Congratulations! Please enter your name:");
-    EXPECT_EQ(prompt.nameRequests[0].preset, u"无名菜鸟");
+    EXPECT_EQ(prompt.nameRequests[0].preset, u"Nameless Rookie");
+    EXPECT_EQ(bestTimes.name(game::Beginner), u"Nameless Rookie");
 }
 
 } // namespace

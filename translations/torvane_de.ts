@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="zh_CN">
+<context>
+    <name>torvane::dialogs::CustomDialog</name>
+    <message>
+        <source>自定义难度</source>
+        <translation>Spielfeldgröße</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>Breite:</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>Höhe:</translation>
+    </message>
+    <message>
+        <source>雷数：</source>
+        <translation>Minen:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::NamePrompt</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>恭喜，请输入您的大名：</source>
+        <translation>Glückwunsch! Bitte gib deinen Namen ein:</translation>
+    </message>
+    <message>
+        <source>继续努力</source>
+        <translation>Weiter so</translation>
+    </message>
+    <message>
+        <source>无名菜鸟</source>
+        <translation>Namenloser Neuling</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::ScoresDialog</name>
+    <message>
+        <source>成绩榜</source>
+        <translation>Bestzeiten</translation>
+    </message>
+    <message>
+        <source>排名：</source>
+        <translation>Rangliste</translation>
+    </message>
+    <message>
+        <source>菜鸟玩家：</source>
+        <translation>Anfänger:</translation>
+    </message>
+    <message>
+        <source>中级玩家：</source>
+        <translation>Fortgeschrittene:</translation>
+    </message>
+    <message>
+        <source>专业玩家：</source>
+        <translation>Profis:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::CounterLabel</name>
+    <message>
+        <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
+        <translation>Klicken, um zwischen verbleibenden Minen und verbleibenden sicheren Feldern zu wechseln</translation>
+    </message>
+    <message>
+        <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
+        <translation>Noch nicht markierte Minen; klicken, um die noch verdeckten sicheren Felder zu zeigen</translation>
+    </message>
+    <message>
+        <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
+        <translation>Noch verdeckte sichere Felder; klicken, um die noch nicht markierten Minen zu zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::FaceButton</name>
+    <message>
+        <source>新游戏</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>游戏进行中</source>
+        <translation>Spiel läuft</translation>
+    </message>
+    <message>
+        <source>胜利</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>失败：踩到了地雷</source>
+        <translation>Verloren: Auf eine Mine getreten</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::view::MainWindow</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>新手</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>中级玩家</source>
+        <translation>Fortgeschrittene</translation>
+    </message>
+    <message>
+        <source>专业玩家</source>
+        <translation>Profis</translation>
+    </message>
+    <message>
+        <source>自定义难度</source>
+        <translation>Benutzerdefiniert…</translation>
+    </message>
+    <message>
+        <source>成绩榜</source>
+        <translation>Bestzeiten</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>雷区</source>
+        <translation>Minenfeld</translation>
+    </message>
+    <message>
+        <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
+        <translation>Sechseckiges Minenfeld: Die linke Maustaste deckt ein Feld auf, die rechte setzt oder entfernt eine Fahne</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>本局用时（秒）</source>
+        <translation>Spielzeit in Sekunden</translation>
+    </message>
+</context>
+</TS>

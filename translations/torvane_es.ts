@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="zh_CN">
+<context>
+    <name>torvane::dialogs::CustomDialog</name>
+    <message>
+        <source>自定义难度</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>Ancho:</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>Alto:</translation>
+    </message>
+    <message>
+        <source>雷数：</source>
+        <translation>Minas:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::NamePrompt</name>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>恭喜，请输入您的大名：</source>
+        <translation>¡Felicidades! Escribe tu nombre:</translation>
+    </message>
+    <message>
+        <source>继续努力</source>
+        <translation>Sigue así</translation>
+    </message>
+    <message>
+        <source>无名菜鸟</source>
+        <translation>Novato sin nombre</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::ScoresDialog</name>
+    <message>
+        <source>成绩榜</source>
+        <translation>Mejores tiempos</translation>
+    </message>
+    <message>
+        <source>排名：</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>菜鸟玩家：</source>
+        <translation>Principiante:</translation>
+    </message>
+    <message>
+        <source>中级玩家：</source>
+        <translation>Intermedio:</translation>
+    </message>
+    <message>
+        <source>专业玩家：</source>
+        <translation>Experto:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::CounterLabel</name>
+    <message>
+        <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
+        <translation>Haz clic para alternar entre las minas restantes y las casillas seguras restantes</translation>
+    </message>
+    <message>
+        <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
+        <translation>Minas sin marcar; haz clic para ver las casillas seguras aún cubiertas</translation>
+    </message>
+    <message>
+        <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
+        <translation>Casillas seguras aún cubiertas; haz clic para ver las minas sin marcar</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::FaceButton</name>
+    <message>
+        <source>新游戏</source>
+        <translation>Nuevo juego</translation>
+    </message>
+    <message>
+        <source>游戏进行中</source>
+        <translation>Partida en curso</translation>
+    </message>
+    <message>
+        <source>胜利</source>
+        <translation>Ganada</translation>
+    </message>
+    <message>
+        <source>失败：踩到了地雷</source>
+        <translation>Perdida: has pisado una mina</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::view::MainWindow</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>&amp;Nuevo juego</translation>
+    </message>
+    <message>
+        <source>新手</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>中级玩家</source>
+        <translation>Intermedio</translation>
+    </message>
+    <message>
+        <source>专业玩家</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>自定义难度</source>
+        <translation>Personalizado…</translation>
+    </message>
+    <message>
+        <source>成绩榜</source>
+        <translation>Mejores tiempos</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>雷区</source>
+        <translation>Campo de minas</translation>
+    </message>
+    <message>
+        <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
+        <translation>Campo de minas hexagonal: el botón izquierdo descubre una casilla y el derecho pone o quita una bandera</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>Nuevo juego</translation>
+    </message>
+    <message>
+        <source>本局用时（秒）</source>
+        <translation>Tiempo de esta partida, en segundos</translation>
+    </message>
+</context>
+</TS>

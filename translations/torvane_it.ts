@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="zh_CN">
+<context>
+    <name>torvane::dialogs::CustomDialog</name>
+    <message>
+        <source>自定义难度</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>Larghezza:</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>Altezza:</translation>
+    </message>
+    <message>
+        <source>雷数：</source>
+        <translation>Mine:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::NamePrompt</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>恭喜，请输入您的大名：</source>
+        <translation>Complimenti! Inserisci il tuo nome:</translation>
+    </message>
+    <message>
+        <source>继续努力</source>
+        <translation>Continua così</translation>
+    </message>
+    <message>
+        <source>无名菜鸟</source>
+        <translation>Novellino senza nome</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::ScoresDialog</name>
+    <message>
+        <source>成绩榜</source>
+        <translation>Tempi migliori</translation>
+    </message>
+    <message>
+        <source>排名：</source>
+        <translation>Classifica</translation>
+    </message>
+    <message>
+        <source>菜鸟玩家：</source>
+        <translation>Principiante:</translation>
+    </message>
+    <message>
+        <source>中级玩家：</source>
+        <translation>Intermedio:</translation>
+    </message>
+    <message>
+        <source>专业玩家：</source>
+        <translation>Esperto:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::CounterLabel</name>
+    <message>
+        <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
+        <translation>Fai clic per passare dalle mine rimaste alle caselle sicure rimaste e viceversa</translation>
+    </message>
+    <message>
+        <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
+        <translation>Mine non ancora segnalate; fai clic per vedere le caselle sicure ancora coperte</translation>
+    </message>
+    <message>
+        <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
+        <translation>Caselle sicure ancora coperte; fai clic per vedere le mine non ancora segnalate</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::FaceButton</name>
+    <message>
+        <source>新游戏</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>游戏进行中</source>
+        <translation>Partita in corso</translation>
+    </message>
+    <message>
+        <source>胜利</source>
+        <translation>Vinta</translation>
+    </message>
+    <message>
+        <source>失败：踩到了地雷</source>
+        <translation>Persa: hai calpestato una mina</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::view::MainWindow</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>&amp;Partita</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>新手</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>中级玩家</source>
+        <translation>Intermedio</translation>
+    </message>
+    <message>
+        <source>专业玩家</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>自定义难度</source>
+        <translation>Personalizzato…</translation>
+    </message>
+    <message>
+        <source>成绩榜</source>
+        <translation>Tempi migliori</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>雷区</source>
+        <translation>Campo minato</translation>
+    </message>
+    <message>
+        <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
+        <translation>Campo minato esagonale: il tasto sinistro scopre una casella, il destro mette o toglie una bandierina</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>本局用时（秒）</source>
+        <translation>Tempo di questa partita, in secondi</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="zh_CN">
+<context>
+    <name>torvane::dialogs::CustomDialog</name>
+    <message>
+        <source>自定义难度</source>
+        <translation>カスタム設定</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>幅：</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>高さ：</translation>
+    </message>
+    <message>
+        <source>雷数：</source>
+        <translation>地雷数：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::NamePrompt</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>恭喜，请输入您的大名：</source>
+        <translation>おめでとうございます！名前を入力してください：</translation>
+    </message>
+    <message>
+        <source>继续努力</source>
+        <translation>この調子で</translation>
+    </message>
+    <message>
+        <source>无名菜鸟</source>
+        <translation>名無しの初心者</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::ScoresDialog</name>
+    <message>
+        <source>成绩榜</source>
+        <translation>ベストタイム</translation>
+    </message>
+    <message>
+        <source>排名：</source>
+        <translation>ランキング</translation>
+    </message>
+    <message>
+        <source>菜鸟玩家：</source>
+        <translation>初級：</translation>
+    </message>
+    <message>
+        <source>中级玩家：</source>
+        <translation>中級：</translation>
+    </message>
+    <message>
+        <source>专业玩家：</source>
+        <translation>上級：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::CounterLabel</name>
+    <message>
+        <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
+        <translation>クリックで表示を切り替え：残りの地雷数 / 開いていない安全なマスの数</translation>
+    </message>
+    <message>
+        <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
+        <translation>旗を立てていない地雷の数。クリックすると開いていない安全なマスの数を表示します</translation>
+    </message>
+    <message>
+        <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
+        <translation>開いていない安全なマスの数。クリックすると旗を立てていない地雷の数を表示します</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::FaceButton</name>
+    <message>
+        <source>新游戏</source>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>游戏进行中</source>
+        <translation>ゲーム中</translation>
+    </message>
+    <message>
+        <source>胜利</source>
+        <translation>勝利</translation>
+    </message>
+    <message>
+        <source>失败：踩到了地雷</source>
+        <translation>失敗：地雷を踏みました</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::view::MainWindow</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>ゲーム(&amp;G)</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>新しいゲーム(&amp;N)</translation>
+    </message>
+    <message>
+        <source>新手</source>
+        <translation>初級</translation>
+    </message>
+    <message>
+        <source>中级玩家</source>
+        <translation>中級</translation>
+    </message>
+    <message>
+        <source>专业玩家</source>
+        <translation>上級</translation>
+    </message>
+    <message>
+        <source>自定义难度</source>
+        <translation>カスタム…</translation>
+    </message>
+    <message>
+        <source>成绩榜</source>
+        <translation>ベストタイム</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>終了(&amp;X)</translation>
+    </message>
+    <message>
+        <source>雷区</source>
+        <translation>地雷原</translation>
+    </message>
+    <message>
+        <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
+        <translation>六角形の地雷原：左クリックでマスを開き、右クリックで旗を立てたり外したりします</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>新しいゲーム</translation>
+    </message>
+    <message>
+        <source>本局用时（秒）</source>
+        <translation>このゲームの経過時間（秒）</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko" sourcelanguage="zh_CN">
+<context>
+    <name>torvane::dialogs::CustomDialog</name>
+    <message>
+        <source>自定义难度</source>
+        <translation>사용자 지정</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>너비:</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>높이:</translation>
+    </message>
+    <message>
+        <source>雷数：</source>
+        <translation>지뢰 수:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::NamePrompt</name>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>恭喜，请输入您的大名：</source>
+        <translation>축하합니다! 이름을 입력하세요:</translation>
+    </message>
+    <message>
+        <source>继续努力</source>
+        <translation>계속 힘내세요</translation>
+    </message>
+    <message>
+        <source>无名菜鸟</source>
+        <translation>이름 없는 초보</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::ScoresDialog</name>
+    <message>
+        <source>成绩榜</source>
+        <translation>최고 기록</translation>
+    </message>
+    <message>
+        <source>排名：</source>
+        <translation>순위</translation>
+    </message>
+    <message>
+        <source>菜鸟玩家：</source>
+        <translation>초급:</translation>
+    </message>
+    <message>
+        <source>中级玩家：</source>
+        <translation>중급:</translation>
+    </message>
+    <message>
+        <source>专业玩家：</source>
+        <translation>고급:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::CounterLabel</name>
+    <message>
+        <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
+        <translation>클릭하면 남은 지뢰 수와 남은 안전한 칸 수를 번갈아 표시합니다</translation>
+    </message>
+    <message>
+        <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
+        <translation>깃발을 꽂지 않은 지뢰 수. 클릭하면 아직 열지 않은 안전한 칸 수를 표시합니다</translation>
+    </message>
+    <message>
+        <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
+        <translation>아직 열지 않은 안전한 칸 수. 클릭하면 깃발을 꽂지 않은 지뢰 수를 표시합니다</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::FaceButton</name>
+    <message>
+        <source>新游戏</source>
+        <translation>새 게임</translation>
+    </message>
+    <message>
+        <source>游戏进行中</source>
+        <translation>게임 중</translation>
+    </message>
+    <message>
+        <source>胜利</source>
+        <translation>승리</translation>
+    </message>
+    <message>
+        <source>失败：踩到了地雷</source>
+        <translation>패배: 지뢰를 밟았습니다</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::view::MainWindow</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>게임(&amp;G)</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>새 게임(&amp;N)</translation>
+    </message>
+    <message>
+        <source>新手</source>
+        <translation>초급</translation>
+    </message>
+    <message>
+        <source>中级玩家</source>
+        <translation>중급</translation>
+    </message>
+    <message>
+        <source>专业玩家</source>
+        <translation>고급</translation>
+    </message>
+    <message>
+        <source>自定义难度</source>
+        <translation>사용자 지정…</translation>
+    </message>
+    <message>
+        <source>成绩榜</source>
+        <translation>최고 기록</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>끝내기(&amp;X)</translation>
+    </message>
+    <message>
+        <source>雷区</source>
+        <translation>지뢰밭</translation>
+    </message>
+    <message>
+        <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
+        <translation>육각형 지뢰밭: 왼쪽 버튼으로 칸을 열고, 오른쪽 버튼으로 깃발을 꽂거나 뽑습니다</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>새 게임</translation>
+    </message>
+    <message>
+        <source>本局用时（秒）</source>
+        <translation>이번 게임 시간(초)</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="zh_CN">
+<context>
+    <name>torvane::dialogs::CustomDialog</name>
+    <message>
+        <source>自定义难度</source>
+        <translation>Wymiary</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>Szerokość:</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>Wysokość:</translation>
+    </message>
+    <message>
+        <source>雷数：</source>
+        <translation>Miny:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::NamePrompt</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>恭喜，请输入您的大名：</source>
+        <translation>Gratulacje! Wpisz swoje imię:</translation>
+    </message>
+    <message>
+        <source>继续努力</source>
+        <translation>Tak trzymaj</translation>
+    </message>
+    <message>
+        <source>无名菜鸟</source>
+        <translation>Bezimienny nowicjusz</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::ScoresDialog</name>
+    <message>
+        <source>成绩榜</source>
+        <translation>Najlepsze czasy</translation>
+    </message>
+    <message>
+        <source>排名：</source>
+        <translation>Ranking</translation>
+    </message>
+    <message>
+        <source>菜鸟玩家：</source>
+        <translation>Początkujący:</translation>
+    </message>
+    <message>
+        <source>中级玩家：</source>
+        <translation>Średnio zaawansowany:</translation>
+    </message>
+    <message>
+        <source>专业玩家：</source>
+        <translation>Zaawansowany:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::CounterLabel</name>
+    <message>
+        <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
+        <translation>Kliknij, aby przełączać między pozostałymi minami a pozostałymi bezpiecznymi polami</translation>
+    </message>
+    <message>
+        <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
+        <translation>Miny jeszcze nieoznaczone; kliknij, aby pokazać zakryte bezpieczne pola</translation>
+    </message>
+    <message>
+        <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
+        <translation>Zakryte bezpieczne pola; kliknij, aby pokazać miny jeszcze nieoznaczone</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::FaceButton</name>
+    <message>
+        <source>新游戏</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>游戏进行中</source>
+        <translation>Gra w toku</translation>
+    </message>
+    <message>
+        <source>胜利</source>
+        <translation>Wygrana</translation>
+    </message>
+    <message>
+        <source>失败：踩到了地雷</source>
+        <translation>Przegrana: odkryto minę</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::view::MainWindow</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>&amp;Gra</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>&amp;Nowa gra</translation>
+    </message>
+    <message>
+        <source>新手</source>
+        <translation>Początkujący</translation>
+    </message>
+    <message>
+        <source>中级玩家</source>
+        <translation>Średnio zaawansowany</translation>
+    </message>
+    <message>
+        <source>专业玩家</source>
+        <translation>Zaawansowany</translation>
+    </message>
+    <message>
+        <source>自定义难度</source>
+        <translation>Niestandardowy…</translation>
+    </message>
+    <message>
+        <source>成绩榜</source>
+        <translation>Najlepsze czasy</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>&amp;Zakończ</translation>
+    </message>
+    <message>
+        <source>雷区</source>
+        <translation>Pole minowe</translation>
+    </message>
+    <message>
+        <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
+        <translation>Sześciokątne pole minowe: lewy przycisk odkrywa pole, prawy stawia lub zdejmuje flagę</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>Nowa gra</translation>
+    </message>
+    <message>
+        <source>本局用时（秒）</source>
+        <translation>Czas tej gry w sekundach</translation>
+    </message>
+</context>
+</TS>

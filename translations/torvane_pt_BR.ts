@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="zh_CN">
+<context>
+    <name>torvane::dialogs::CustomDialog</name>
+    <message>
+        <source>自定义难度</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>Largura:</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <source>雷数：</source>
+        <translation>Minas:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::NamePrompt</name>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>恭喜，请输入您的大名：</source>
+        <translation>Parabéns! Digite seu nome:</translation>
+    </message>
+    <message>
+        <source>继续努力</source>
+        <translation>Continue assim</translation>
+    </message>
+    <message>
+        <source>无名菜鸟</source>
+        <translation>Novato sem nome</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::ScoresDialog</name>
+    <message>
+        <source>成绩榜</source>
+        <translation>Melhores tempos</translation>
+    </message>
+    <message>
+        <source>排名：</source>
+        <translation>Classificação</translation>
+    </message>
+    <message>
+        <source>菜鸟玩家：</source>
+        <translation>Iniciante:</translation>
+    </message>
+    <message>
+        <source>中级玩家：</source>
+        <translation>Intermediário:</translation>
+    </message>
+    <message>
+        <source>专业玩家：</source>
+        <translation>Avançado:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::CounterLabel</name>
+    <message>
+        <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
+        <translation>Clique para alternar entre as minas restantes e as casas seguras restantes</translation>
+    </message>
+    <message>
+        <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
+        <translation>Minas ainda não marcadas; clique para mostrar as casas seguras ainda fechadas</translation>
+    </message>
+    <message>
+        <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
+        <translation>Casas seguras ainda fechadas; clique para mostrar as minas ainda não marcadas</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::FaceButton</name>
+    <message>
+        <source>新游戏</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>游戏进行中</source>
+        <translation>Jogo em andamento</translation>
+    </message>
+    <message>
+        <source>胜利</source>
+        <translation>Vitória</translation>
+    </message>
+    <message>
+        <source>失败：踩到了地雷</source>
+        <translation>Derrota: você pisou numa mina</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::view::MainWindow</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>&amp;Novo jogo</translation>
+    </message>
+    <message>
+        <source>新手</source>
+        <translation>Iniciante</translation>
+    </message>
+    <message>
+        <source>中级玩家</source>
+        <translation>Intermediário</translation>
+    </message>
+    <message>
+        <source>专业玩家</source>
+        <translation>Avançado</translation>
+    </message>
+    <message>
+        <source>自定义难度</source>
+        <translation>Personalizado…</translation>
+    </message>
+    <message>
+        <source>成绩榜</source>
+        <translation>Melhores tempos</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>雷区</source>
+        <translation>Campo minado</translation>
+    </message>
+    <message>
+        <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
+        <translation>Campo minado hexagonal: o botão esquerdo abre uma casa e o direito coloca ou tira uma bandeira</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>本局用时（秒）</source>
+        <translation>Tempo desta partida, em segundos</translation>
+    </message>
+</context>
+</TS>

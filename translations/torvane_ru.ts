@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="zh_CN">
+<context>
+    <name>torvane::dialogs::CustomDialog</name>
+    <message>
+        <source>自定义难度</source>
+        <translation>Особое поле</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>Ширина:</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>Высота:</translation>
+    </message>
+    <message>
+        <source>雷数：</source>
+        <translation>Мины:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::NamePrompt</name>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>恭喜，请输入您的大名：</source>
+        <translation>Поздравляем! Введите своё имя:</translation>
+    </message>
+    <message>
+        <source>继续努力</source>
+        <translation>Так держать</translation>
+    </message>
+    <message>
+        <source>无名菜鸟</source>
+        <translation>Безымянный новичок</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::ScoresDialog</name>
+    <message>
+        <source>成绩榜</source>
+        <translation>Рекорды</translation>
+    </message>
+    <message>
+        <source>排名：</source>
+        <translation>Рейтинг</translation>
+    </message>
+    <message>
+        <source>菜鸟玩家：</source>
+        <translation>Новичок:</translation>
+    </message>
+    <message>
+        <source>中级玩家：</source>
+        <translation>Любитель:</translation>
+    </message>
+    <message>
+        <source>专业玩家：</source>
+        <translation>Профессионал:</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::CounterLabel</name>
+    <message>
+        <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
+        <translation>Щёлкните, чтобы переключаться между оставшимися минами и оставшимися безопасными клетками</translation>
+    </message>
+    <message>
+        <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
+        <translation>Мины без флажка; щёлкните, чтобы показать ещё закрытые безопасные клетки</translation>
+    </message>
+    <message>
+        <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
+        <translation>Ещё закрытые безопасные клетки; щёлкните, чтобы показать мины без флажка</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::FaceButton</name>
+    <message>
+        <source>新游戏</source>
+        <translation>Новая игра</translation>
+    </message>
+    <message>
+        <source>游戏进行中</source>
+        <translation>Идёт игра</translation>
+    </message>
+    <message>
+        <source>胜利</source>
+        <translation>Победа</translation>
+    </message>
+    <message>
+        <source>失败：踩到了地雷</source>
+        <translation>Поражение: вы наступили на мину</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::view::MainWindow</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>&amp;Игра</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>&amp;Новая игра</translation>
+    </message>
+    <message>
+        <source>新手</source>
+        <translation>Новичок</translation>
+    </message>
+    <message>
+        <source>中级玩家</source>
+        <translation>Любитель</translation>
+    </message>
+    <message>
+        <source>专业玩家</source>
+        <translation>Профессионал</translation>
+    </message>
+    <message>
+        <source>自定义难度</source>
+        <translation>Особое поле…</translation>
+    </message>
+    <message>
+        <source>成绩榜</source>
+        <translation>Рекорды</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>雷区</source>
+        <translation>Минное поле</translation>
+    </message>
+    <message>
+        <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
+        <translation>Шестиугольное минное поле: левая кнопка открывает клетку, правая ставит или снимает флажок</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>Новая игра</translation>
+    </message>
+    <message>
+        <source>本局用时（秒）</source>
+        <translation>Время этой игры в секундах</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,166 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="zh_CN">
+<context>
+    <name>torvane::dialogs::CustomDialog</name>
+    <message>
+        <source>自定义难度</source>
+        <translation>自訂難度</translation>
+    </message>
+    <message>
+        <source>宽度：</source>
+        <translation>寬度：</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>高度：</translation>
+    </message>
+    <message>
+        <source>雷数：</source>
+        <translation>雷數：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::NamePrompt</name>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>恭喜，请输入您的大名：</source>
+        <translation>恭喜，請輸入您的大名：</translation>
+    </message>
+    <message>
+        <source>继续努力</source>
+        <translation>繼續努力</translation>
+    </message>
+    <message>
+        <source>无名菜鸟</source>
+        <translation>無名菜鳥</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::dialogs::ScoresDialog</name>
+    <message>
+        <source>成绩榜</source>
+        <translation>成績榜</translation>
+    </message>
+    <message>
+        <source>排名：</source>
+        <translation>排名：</translation>
+    </message>
+    <message>
+        <source>菜鸟玩家：</source>
+        <translation>菜鳥玩家：</translation>
+    </message>
+    <message>
+        <source>中级玩家：</source>
+        <translation>中級玩家：</translation>
+    </message>
+    <message>
+        <source>专业玩家：</source>
+        <translation>專業玩家：</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::CounterLabel</name>
+    <message>
+        <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
+        <translation>按一下切換顯示：剩餘地雷數 / 未翻開的安全格數</translation>
+    </message>
+    <message>
+        <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
+        <translation>未標記的地雷數；按一下改為顯示未翻開的安全格數</translation>
+    </message>
+    <message>
+        <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
+        <translation>未翻開的安全格數；按一下改為顯示未標記的地雷數</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::status::FaceButton</name>
+    <message>
+        <source>新游戏</source>
+        <translation>新遊戲</translation>
+    </message>
+    <message>
+        <source>游戏进行中</source>
+        <translation>遊戲進行中</translation>
+    </message>
+    <message>
+        <source>胜利</source>
+        <translation>勝利</translation>
+    </message>
+    <message>
+        <source>失败：踩到了地雷</source>
+        <translation>失敗：踩到了地雷</translation>
+    </message>
+</context>
+<context>
+    <name>torvane::view::MainWindow</name>
+    <message>
+        <source>游戏(&amp;G)</source>
+        <translation>遊戲(&amp;G)</translation>
+    </message>
+    <message>
+        <source>新游戏(&amp;N)</source>
+        <translation>新遊戲(&amp;N)</translation>
+    </message>
+    <message>
+        <source>新手</source>
+        <translation>新手</translation>
+    </message>
+    <message>
+        <source>中级玩家</source>
+        <translation>中級玩家</translation>
+    </message>
+    <message>
+        <source>专业玩家</source>
+        <translation>專業玩家</translation>
+    </message>
+    <message>
+        <source>自定义难度</source>
+        <translation>自訂難度</translation>
+    </message>
+    <message>
+        <source>成绩榜</source>
+        <translation>成績榜</translation>
+    </message>
+    <message>
+        <source>退出(&amp;X)</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>雷区</source>
+        <translation>雷區</translation>
+    </message>
+    <message>
+        <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
+        <translation>六角形雷區：左鍵翻開格子，右鍵插上或拔掉旗子</translation>
+    </message>
+    <message>
+        <source>新游戏</source>
+        <translation>新遊戲</translation>
+    </message>
+    <message>
+        <source>本局用时（秒）</source>
+        <translation>本局耗時（秒）</translation>
+    </message>
+</context>
+</TS>
