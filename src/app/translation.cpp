@@ -8,14 +8,14 @@ namespace {
 
 const QString directory = QStringLiteral(":/i18n");
 
-bool IsCLocale(const QString& name) {
+bool isCLocale(const QString& name) {
     // "C.UTF-8", "POSIX@euro": the codeset and modifier do not change the language.
     const QString language = name.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
     return language == u"C" || language == u"POSIX";
 }
 
 // As the C library finds it: the first of these that is set and not empty, else the C locale.
-QString MessagesLocale() {
+QString messagesLocale() {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QString value = qEnvironmentVariable(variable);
         if (!value.isEmpty()) {
@@ -25,7 +25,7 @@ QString MessagesLocale() {
     return QStringLiteral("C");
 }
 
-std::unique_ptr<QTranslator> Loaded(const QString& fileName) {
+std::unique_ptr<QTranslator> loaded(const QString& fileName) {
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(fileName, directory)) {
         return nullptr;
@@ -36,12 +36,12 @@ std::unique_ptr<QTranslator> Loaded(const QString& fileName) {
 } // namespace
 
 std::unique_ptr<QTranslator> captionTranslator() {
-    return captionTranslator(DesktopUiLanguages(MessagesLocale(), QLocale::system().uiLanguages()));
+    return captionTranslator(desktopUiLanguages(messagesLocale(), QLocale::system().uiLanguages()));
 }
 
 std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages) {
     for (const QString& name : uiLanguages) {
-        if (IsCLocale(name)) {
+        if (isCLocale(name)) {
             return nullptr;
         }
         const QLocale language(name);
@@ -51,7 +51,7 @@ std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages) {
         if (language.language() == QLocale::Chinese) {
             // zh-HK, zh-MO and zh-Hant read Traditional characters as zh-TW does.
             if (language.script() == QLocale::TraditionalHanScript) {
-                return Loaded(QStringLiteral("torvane_zh_TW"));
+                return loaded(QStringLiteral("torvane_zh_TW"));
             }
             return nullptr;
         }
@@ -62,11 +62,11 @@ std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages) {
             return translator;
         }
     }
-    return Loaded(QStringLiteral("torvane_en"));
+    return loaded(QStringLiteral("torvane_en"));
 }
 
-QStringList DesktopUiLanguages(const QString& messagesLocale, const QStringList& listed) {
-    if (messagesLocale.isEmpty() || IsCLocale(messagesLocale)) {
+QStringList desktopUiLanguages(const QString& messagesLocale, const QStringList& listed) {
+    if (messagesLocale.isEmpty() || isCLocale(messagesLocale)) {
         return {QStringLiteral("C")};
     }
     QStringList languages = listed;
