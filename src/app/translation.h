@@ -9,7 +9,7 @@ namespace torvane::app {
 // The game's captions are written in Simplified Chinese; these find the translation to install.
 // None means the captions as written.
 
-// For the desktop: its UI languages, as DesktopUiLanguages() reads them.
+// For the desktop: its UI languages, as desktopUiLanguages() reads them.
 std::unique_ptr<QTranslator> captionTranslator();
 
 // The translation of the first of the UI languages ("de-DE", "zh-TW") that has one. Simplified
@@ -21,6 +21,6 @@ std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages);
 // LANG) and the languages the toolkit lists: under the C and POSIX locale only "C", as the C
 // library ignores LANGUAGE there; otherwise the list without the "C" the toolkit adds for a
 // locale it does not know.
-QStringList DesktopUiLanguages(const QString& messagesLocale, const QStringList& listed);
+QStringList desktopUiLanguages(const QString& messagesLocale, const QStringList& listed);
 
 } // namespace torvane::app

@@ -180,7 +180,7 @@ TEST(Translation, TheDesktopsLanguagesFollowTheMessagesLocale) {
         {"de_DE.UTF-8", {"de-DE", "de-Latn-DE", "de"}, {"de-DE", "de-Latn-DE", "de"}},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(DesktopUiLanguages(QString::fromLatin1(c.messagesLocale), c.listed), c.followed)
+        EXPECT_EQ(desktopUiLanguages(QString::fromLatin1(c.messagesLocale), c.listed), c.followed)
             << c.messagesLocale;
     }
     // main() starts this program under LC_ALL=C with LANGUAGE=en_US: Chinese, as in a C program.
