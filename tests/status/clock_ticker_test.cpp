@@ -1,104 +1,72 @@
+#include "platform/control_names.h"
 #include "status/clock_ticker.h"
+#include "view/testing/controls.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
-#include <array>
-#include <deque>
 #include <gtest/gtest.h>
 
 namespace torvane::status {
 namespace {
 
-// Readings handed out in turn; the last one stays. The reading after Start's own is a hair
-// before the next whole second, so the first tick is due at once rather than a second later.
-class ScriptedSeconds {
-  public:
-    void Queue(std::initializer_list<double> readings) { readings_.assign(readings); }
-    double operator()() {
-        const double r = readings_.front();
-        if (readings_.size() > 1) {
-            readings_.pop_front();
-        }
-        return r;
-    }
-
-  private:
-    std::deque<double> readings_{0.0};
-};
-
+// A ticker on an elapsed time the test sets, and the timer it arms.
 class ClockTickerTest : public ::testing::Test {
   protected:
-    ScriptedSeconds seconds;
-    void SetUp() override {
-        ticker.SetSecondsSource([this] { return seconds(); });
-    }
-    ClockTicker ticker;
+    double elapsed = 0.0;
+    ClockTicker ticker{[this] { return elapsed; }};
+    QTimer& timer = view::testing::control<QTimer>(ticker, controlName::clockTimer);
     QSignalSpy ticks{&ticker, &ClockTicker::tick};
 };
 
-TEST_F(ClockTickerTest, ATimeoutReportsTheSecondsSinceTheLatestStart) {
-    struct Round {
-        double start;
+// Whole milliseconds rounded up, so that the tick never comes before the second is full.
+TEST_F(ClockTickerTest, TheTimerIsArmedForTheNextWholeSecondOfTheElapsedTime) {
+    struct Case {
         double elapsed;
+        int wait; // ms
     };
-    for (const Round r : {Round{5000.25, 3.5}, Round{200.0, 12.0}}) {
-        ticks.clear();
-        seconds.Queue({r.start, r.start + 0.9995, r.start + r.elapsed});
-        ticker.Start();
+    for (const Case c : {Case{0.0, 1000}, Case{3.25, 750}, Case{2.3125, 688}, Case{41.0, 1000},
+                         Case{9.999755859375, 1}}) {
+        elapsed = c.elapsed;
+        ticker.setRunning(true);
         EXPECT_TRUE(ticker.running());
-        ASSERT_TRUE(ticks.wait(2000)) << r.start;
-        ASSERT_EQ(ticks.count(), 1);
-        EXPECT_DOUBLE_EQ(ticks.at(0).at(0).toDouble(), r.elapsed);
-        ticker.Stop();
+        EXPECT_TRUE(timer.isActive()) << c.elapsed;
+        EXPECT_EQ(timer.interval(), c.wait) << c.elapsed;
+        ticker.setRunning(false);
         EXPECT_FALSE(ticker.running());
+        EXPECT_FALSE(timer.isActive()) << c.elapsed;
     }
 }
 
-TEST_F(ClockTickerTest, AStoppedTickerReportsNothing) {
-    seconds.Queue({100.0, 100.9995, 104.0});
-    ticker.Start();
-    ticker.Stop();
-    EXPECT_FALSE(ticker.running());
+// After each tick the timer is armed again from the time then, unless the tick stopped the
+// clock.
+TEST_F(ClockTickerTest, EachTickArmsTheNextUntilTheClockStops) {
+    elapsed = 0.9995;
+    ticker.setRunning(true);
+    bool stopAtNext = false;
+    QObject::connect(&ticker, &ClockTicker::tick, [&] {
+        if (stopAtNext) {
+            ticker.setRunning(false);
+        }
+        elapsed = 1.25;
+    });
+    ASSERT_TRUE(ticks.wait(1000));
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_EQ(timer.interval(), 750);
+
+    stopAtNext = true;
+    timer.start(0);
+    ASSERT_TRUE(ticks.wait(1000));
+    EXPECT_FALSE(timer.isActive());
+    EXPECT_FALSE(ticks.wait(50));
+    EXPECT_EQ(ticks.count(), 2);
+}
+
+TEST_F(ClockTickerTest, AStoppedTickerTicksNoMore) {
+    elapsed = 0.9995;
+    ticker.setRunning(true);
+    ticker.setRunning(false);
     EXPECT_FALSE(ticks.wait(50));
     EXPECT_EQ(ticks.count(), 0);
-}
-
-// On the real timer and the real monotonic clock: the k-th tick comes once k whole seconds
-// have passed, never before, so the clock never shows a second too few. Whether a sloppy timer
-// fires early depends on where in the second it was started, so several tickers start at
-// points spread over a second. The upper bound is only there to catch a tick that never comes
-// on time at all.
-TEST(ClockTickerRealTime, NoTickComesEarly) {
-    struct Probe {
-        QElapsedTimer since;
-        ClockTicker ticker;
-        std::vector<std::pair<double, double>> ticks; // reported, measured here
-    };
-    constexpr int spacing = 200;
-    std::array<Probe, 1000 / spacing> probes;
-    for (std::size_t i = 0; i < probes.size(); ++i) {
-        Probe& p = probes[i];
-        QObject::connect(&p.ticker, &ClockTicker::tick, [&p](double elapsed) {
-            p.ticks.emplace_back(elapsed, static_cast<double>(p.since.nsecsElapsed()) * 1e-9);
-        });
-        QTimer::singleShot(static_cast<int>(i) * spacing, Qt::PreciseTimer, [&p] {
-            p.since.start();
-            p.ticker.Start();
-        });
-    }
-    QTest::qWait(1000 - spacing + 3600);
-    for (std::size_t i = 0; i < probes.size(); ++i) {
-        const auto& ticks = probes[i].ticks;
-        ASSERT_GE(ticks.size(), 3u) << "ticker " << i;
-        for (std::size_t k = 0; k < ticks.size(); ++k) {
-            const double due = static_cast<double>(k + 1);
-            EXPECT_GE(ticks[k].first, due) << "ticker " << i << ", tick " << k + 1;
-            EXPECT_GE(ticks[k].second, due) << "ticker " << i << ", tick " << k + 1;
-            EXPECT_LT(ticks[k].second, due + 0.5) << "ticker " << i << ", tick " << k + 1;
-        }
-    }
 }
 
 } // namespace

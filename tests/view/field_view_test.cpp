@@ -1,25 +1,34 @@
+#include "game/game.h"
 #include "view/field_view.h"
+#include "view/hex_layout.h"
 #include "view/tile_sheet.h"
 
 #include <QCoreApplication>
 #include <QPaintEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <tuple>
 #include <vector>
 
 namespace torvane::view {
 namespace {
 
+using game::Action;
+using game::Cell;
+
+// A game with no mines, so every press does what it says; its clock never moves.
+struct MineFreeGame {
+    explicit MineFreeGame(int columns, int rows) {
+        game.startLevel(game::Custom, {columns, rows, 0});
+    }
+    game::Game game{[] { return 0.0f; }, [] { return 0.0; }};
+};
+
 // The hexagon's covered columns per row: pixels outside it belong to neighbours.
-bool InHexagon(int column, int row) {
+bool inHexagon(int column, int row) {
     static constexpr int from[24] = {9, 7, 6, 4, 3, 1, 0, 0, 0, 0, 0, 0,
                                      0, 0, 0, 0, 0, 0, 1, 3, 4, 6, 7, 9};
     return column >= from[row] && column <= 18 - from[row];
-}
-
-QImage Tile(game::TileIndex t) {
-    return TileSheet().copy(TileColumn(t), 0, 19, 24);
 }
 
 class CountingView : public FieldView {
@@ -35,150 +44,164 @@ class CountingView : public FieldView {
     }
 };
 
+QImage onScreen(FieldView& view) {
+    return view.grab(view.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 TEST(FieldView, OuterSizeFollowsTheField) {
     FieldView view;
     struct Case {
-        int w, h;
+        int columns, rows;
         QSize outer;
     };
     for (const Case c : {Case{8, 8, {158, 148}}, Case{16, 16, {302, 284}}, Case{30, 16, {554, 284}},
                          Case{1, 1, {32, 29}}}) {
-        view.SetFieldSize(c.w, c.h);
+        MineFreeGame field(c.columns, c.rows);
+        view.resizeToField(field.game);
         EXPECT_EQ(view.size(), c.outer);
-        EXPECT_EQ(view.contentsRect().size(), view.Image().size());
-        EXPECT_EQ(view.contentsRect().topLeft(), QPoint(2, 2));
+        EXPECT_EQ(view.contentsRect().size(), view.image().size());
+        EXPECT_EQ(view.contentsRect().topLeft(), QPoint(FieldView::border, FieldView::border));
     }
 }
 
+// A flag, then the covered cell over it: the tile replaces what was there inside its hexagon
+// and leaves the background outside it.
 TEST(FieldView, TilesLandAtTheirCellsAndOnlyInsideTheHexagon) {
     struct Case {
-        int x, y;
+        Cell cell;
         QPoint corner;
     };
-    for (const Case c :
-         {Case{0, 0, {9, 0}}, Case{0, 1, {0, 17}}, Case{1, 1, {18, 17}}, Case{2, 2, {45, 34}}}) {
+    for (const Case c : {Case{{0, 0}, {9, 0}}, Case{{0, 1}, {0, 17}}, Case{{1, 1}, {18, 17}},
+                         Case{{2, 2}, {45, 34}}}) {
+        MineFreeGame field(4, 4);
         FieldView view;
-        view.SetFieldSize(4, 4);
-        view.DrawTile(c.x, c.y, game::tile::flag); // first a different tile underneath
-        view.DrawTile(c.x, c.y, game::tile::covered);
-        const QImage& image = view.Image();
-        const QImage tile = Tile(game::tile::covered);
-        for (int row = 0; row < 24; ++row) {
-            for (int column = 0; column < 19; ++column) {
-                const QRgb got = image.pixel(c.corner.x() + column, c.corner.y() + row);
-                const QRgb expected = InHexagon(column, row) ? tile.pixel(column, row)
-                                                             : FieldView::Background().rgb();
-                ASSERT_EQ(got, expected) << c.x << "," << c.y << " at " << column << "," << row;
+        view.resizeToField(field.game);
+        for (int i = 0; i < 2; ++i) {
+            view.drawCells(field.game, field.game.press(c.cell, Action::Flag).cells);
+        }
+        const QImage tile = tileSheet().copy(tileColumn(tile::covered), 0, tileWidth, tileHeight);
+        for (int row = 0; row < tileHeight; ++row) {
+            for (int column = 0; column < tileWidth; ++column) {
+                const QRgb expected = inHexagon(column, row) ? tile.pixel(column, row)
+                                                             : FieldView::background().rgb();
+                ASSERT_EQ(view.image().pixel(c.corner + QPoint(column, row)), expected)
+                    << c.cell.x << "," << c.cell.y << " at " << column << "," << row;
             }
         }
     }
 }
 
-TEST(FieldView, DrawingTwiceIsDrawingOnceAndClearRestoresTheBackground) {
-    FieldView once;
-    FieldView twice;
-    for (FieldView* p : {&once, &twice}) {
-        p->SetFieldSize(3, 3);
-        for (int y = 0; y < 3; ++y) {
-            for (int x = 0; x < 3; ++x) {
-                p->DrawTile(x, y, static_cast<game::TileIndex>((x + 3 * y) % 13));
-            }
-        }
-    }
-    twice.DrawTile(1, 1, 4);
-    once.DrawTile(1, 1, 4);
-    twice.DrawTile(1, 1, 4);
-    EXPECT_EQ(once.Image(), twice.Image());
-    once.Clear();
-    QImage background(once.Image().size(), QImage::Format_RGB32);
-    background.fill(FieldView::Background());
-    EXPECT_EQ(once.Image(), background);
-}
-
-TEST(FieldView, NothingReachesTheScreenBeforeTheRefresh) {
-    CountingView view;
-    view.SetFieldSize(4, 4);
-    view.show();
-    QCoreApplication::processEvents();
-    const int before = view.paints;
-    for (int i = 0; i < 10; ++i) {
-        view.DrawTile(i % 4, i / 4 % 4, game::tile::flag);
-    }
-    QCoreApplication::processEvents();
-    EXPECT_EQ(view.paints, before);
-    view.Refresh();
-    EXPECT_EQ(view.paints, before + 1);
-    const QImage screen =
-        view.grab(view.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(screen, view.Image());
-}
-
-// A press repaints the cells it changed, not the whole field.
-TEST(FieldView, RefreshRepaintsWhatWasDrawnSinceTheLastOne) {
-    CountingView view;
-    view.SetFieldSize(4, 4);
-    view.show();
-    QCoreApplication::processEvents();
-    view.Refresh(); // the new image, drawn while hidden
-    const QPoint border(2, 2);
-
-    view.DrawTile(1, 1, game::tile::flag);
-    view.Refresh();
-    EXPECT_EQ(view.painted, QRect(border + QPoint(18, 17), QSize(19, 24)));
-
-    view.DrawTile(0, 0, game::tile::flag);
-    view.DrawTile(3, 2, game::tile::flag);
-    view.Refresh();
-    EXPECT_EQ(view.painted, QRect(border + QPoint(9, 0), border + QPoint(63 + 18, 34 + 23)));
-
-    const int paints = view.paints;
-    view.Refresh();
-    EXPECT_EQ(view.paints, paints);
-
-    view.Clear();
-    view.Refresh();
-    EXPECT_EQ(view.painted, view.contentsRect());
-    const QImage screen =
-        view.grab(view.contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(screen, view.Image());
-}
-
-// The sunken border is the frame's, not the field's: only presses on the image count, in the
-// image's pixels.
-TEST(FieldView, PressesCountOnlyOnTheImage) {
+TEST(FieldView, DrawingACellAgainChangesNothingAndAResizeClearsTheField) {
+    MineFreeGame field(3, 3);
     FieldView view;
-    view.SetFieldSize(4, 4);
+    view.resizeToField(field.game);
+    view.drawCells(field.game, field.game.newGame().cells);
+    view.drawCells(field.game, field.game.press(Cell{1, 1}, Action::Flag).cells);
+    const QImage once = view.image();
+    const Cell again[] = {{1, 1}, {1, 1}, {0, 0}};
+    view.drawCells(field.game, again);
+    EXPECT_EQ(view.image(), once);
+
+    view.resizeToField(field.game);
+    QImage background(view.image().size(), QImage::Format_RGB32);
+    background.fill(FieldView::background());
+    EXPECT_EQ(view.image(), background);
+}
+
+// A press repaints the cells it changed, at once, and not the whole field.
+TEST(FieldView, DrawingRepaintsJustTheCellsDrawn) {
+    MineFreeGame field(4, 4);
+    CountingView view;
+    view.resizeToField(field.game);
     view.show();
-    using Press = std::tuple<int, float, float>; // button, x, y
-    std::vector<Press> got;
-    QObject::connect(&view, &FieldView::pressed, [&got](std::int16_t button, float x, float y) {
-        got.emplace_back(button, x, y);
-    });
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QPoint border(FieldView::border, FieldView::border);
+    struct Case {
+        std::vector<Cell> cells;
+        QRect painted; // empty: no paint at all
+    };
+    const Case cases[] = {
+        {{{1, 1}}, QRect(border + QPoint(18, 17), QSize(19, 24))},
+        {{{0, 0}, {3, 2}}, QRect(border + QPoint(9, 0), border + QPoint(63 + 18, 34 + 23))},
+        {{}, QRect()},
+    };
+    for (const Case& c : cases) {
+        const int before = view.paints;
+        view.drawCells(field.game, c.cells);
+        if (c.painted.isEmpty()) {
+            EXPECT_EQ(view.paints, before);
+        } else {
+            EXPECT_EQ(view.paints, before + 1);
+            EXPECT_EQ(view.painted, c.painted);
+        }
+        EXPECT_EQ(onScreen(view), view.image());
+    }
+}
+
+// The left button opens, the right one flags, the middle one asks for nothing but still counts
+// as a press; the border is the frame's, and the picture around the cells lies on no cell.
+TEST(FieldView, PressesBecomeACellAndAnAction) {
+    MineFreeGame field(4, 4);
+    FieldView view;
+    view.resizeToField(field.game);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy presses(&view, &FieldView::pressed);
     const int right = view.width() - 1;
     const int bottom = view.height() - 1;
-    const int w = view.Image().width();
-    const int h = view.Image().height();
+    const QPoint inside(FieldView::border, FieldView::border);
+    const QPoint middleOfCell11 = inside + QPoint(18 + 9, 17 + 12);
+    using Press = std::pair<std::optional<Cell>, Action>;
     struct Case {
+        Qt::MouseButton button;
         QPoint at;
         std::vector<Press> emitted;
     };
     const Case cases[] = {
-        {{0, 20}, {}},
-        {{1, 20}, {}},
-        {{20, 0}, {}},
-        {{20, 1}, {}},
-        {{right - 1, 20}, {}},
-        {{right, 20}, {}},
-        {{20, bottom - 1}, {}},
-        {{20, bottom}, {}},
-        {{right, bottom}, {}},
-        {{2, 2}, {{1, 0, 0}}},
-        {{right - 2, bottom - 2}, {{1, static_cast<float>(w - 1), static_cast<float>(h - 1)}}},
+        {Qt::LeftButton, middleOfCell11, {{Cell{1, 1}, Action::Open}}},
+        {Qt::RightButton, middleOfCell11, {{Cell{1, 1}, Action::Flag}}},
+        {Qt::MiddleButton, middleOfCell11, {{Cell{1, 1}, Action::None}}},
+        {Qt::BackButton, middleOfCell11, {}},
+        {Qt::LeftButton, inside, {{std::nullopt, Action::Open}}}, // above the first row
+        {Qt::RightButton, QPoint(right - 2, bottom - 2), {{std::nullopt, Action::Flag}}},
+        {Qt::LeftButton, inside + QPoint(3, 3 + 17), {{Cell{0, 1}, Action::Open}}},
+        {Qt::LeftButton, {0, 20}, {}},
+        {Qt::LeftButton, {1, 20}, {}},
+        {Qt::LeftButton, {20, 0}, {}},
+        {Qt::LeftButton, {20, 1}, {}},
+        {Qt::LeftButton, {right - 1, 20}, {}},
+        {Qt::LeftButton, {right, 20}, {}},
+        {Qt::LeftButton, {20, bottom - 1}, {}},
+        {Qt::LeftButton, {20, bottom}, {}},
     };
     for (const Case& c : cases) {
-        got.clear();
-        QTest::mouseClick(&view, Qt::LeftButton, {}, c.at);
-        EXPECT_EQ(got, c.emitted) << c.at.x() << "," << c.at.y();
+        presses.clear();
+        QTest::mouseClick(&view, c.button, {}, c.at);
+        std::vector<Press> got;
+        for (const QList<QVariant>& press : presses) {
+            got.emplace_back(press[0].value<std::optional<Cell>>(), press[1].value<Action>());
+        }
+        EXPECT_EQ(got, c.emitted) << "button " << c.button << " at " << c.at.x() << "," << c.at.y();
+    }
+}
+
+// A double click arrives as a press, a release, a double-click event and a release: its second
+// press is a press like the first.
+TEST(FieldView, ADoubleClickIsTwoPresses) {
+    MineFreeGame field(4, 4);
+    FieldView view;
+    view.resizeToField(field.game);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QPoint cell00(FieldView::border + 9 + 9, 15);
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        QSignalSpy presses(&view, &FieldView::pressed);
+        QTest::mouseClick(&view, button, {}, cell00);
+        QTest::mouseDClick(&view, button, {}, cell00);
+        QTest::mouseRelease(&view, button, {}, cell00);
+        ASSERT_EQ(presses.count(), 2) << "button " << button;
+        EXPECT_EQ(presses[0], presses[1]);
+        EXPECT_EQ(presses[1][0].value<std::optional<Cell>>(), (Cell{0, 0}));
     }
 }
 

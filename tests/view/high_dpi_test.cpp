@@ -1,26 +1,23 @@
-#include "view/field_view.h"
-#include "view/main_window.h"
-#include "view/testing/controls.h"
-#include "view/tile_sheet.h"
+#include "view/testing_window.h"
 
 #include <QApplication>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace torvane::view {
 namespace {
 
-// At twice the pixels every pixel of the field becomes a 2 x 2 block of the same
-// colour: whole-pixel scaling, no smoothing.
-TEST(HighDpi, FieldIsScaledByWholePixelsWithoutSmoothing) {
-    MainWindow window;
-    window.setShowMinesLeft(true);
-    window.selectLevel(0);
-    window.show();
-    auto& field = testing::Control<FieldView>(window, "Picture2");
+using testing::TestingWindow;
+
+// At twice the pixels every pixel of the field becomes a 2 x 2 block of the same colour:
+// whole-pixel scaling, no smoothing.
+TEST(HighDpi, TheFieldIsScaledByWholePixelsWithoutSmoothing) {
+    TestingWindow program;
+    program.playLevel(game::Beginner);
+    program.pressCell(Qt::LeftButton, {3, 3}); // some open cells beside covered ones
+    FieldView& field = program.field();
     ASSERT_EQ(field.devicePixelRatio(), 2.0);
     const QImage screen = field.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage& image = field.Image();
+    const QImage& image = field.image();
     const int border = 2 * FieldView::border;
     ASSERT_EQ(screen.width(), 2 * field.width());
     for (int y = 0; y < image.height(); ++y) {
@@ -37,17 +34,13 @@ TEST(HighDpi, FieldIsScaledByWholePixelsWithoutSmoothing) {
 }
 
 TEST(HighDpi, PressesStillHitTheirCells) {
-    MainWindow window;
-    window.setShowMinesLeft(true);
-    window.selectLevel(1);
-    window.show();
-    auto& field = testing::Control<FieldView>(window, "Picture2");
-    for (const game::Cell c :
+    TestingWindow program;
+    program.playLevel(game::Intermediate);
+    for (const game::Cell cell :
          {game::Cell{0, 0}, game::Cell{15, 15}, game::Cell{7, 4}, game::Cell{3, 9}}) {
-        const int left = (c.y % 2 == 0 ? 9 : 0) + 18 * c.x;
-        const QPoint at(FieldView::border + left + 9, FieldView::border + 17 * c.y + 11);
-        QTest::mouseClick(&field, Qt::RightButton, {}, at);
-        EXPECT_EQ(window.game().cellView()[c.x][c.y], game::tile::flag) << c.x << "," << c.y;
+        program.pressCell(Qt::RightButton, cell);
+        EXPECT_EQ(program.game().cellAt(cell).kind, game::CellState::Flagged)
+            << cell.x << "," << cell.y;
     }
 }
 

@@ -1,3 +1,5 @@
+#include "view/tile_sheet.h"
+
 #include <QColor>
 #include <QImage>
 #include <algorithm>
@@ -11,21 +13,23 @@
 namespace torvane {
 namespace {
 
-constexpr int kCellWidth = 19;
-constexpr int kCellHeight = 24;
-constexpr int kCellCount = 14;
-constexpr int kMaskCell = 13;
+namespace tile = view::tile;
 
-constexpr QRgb kBlack = 0xFF000000;
-constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kLightGrey = 0xFFC0C0C0;
-constexpr QRgb kDarkGrey = 0xFF808080;
-constexpr QRgb kRed = 0xFFFF0000;
-constexpr QRgb kMaroon = 0xFF800000;
-constexpr QRgb kBlue = 0xFF0000FF;
-constexpr QRgb kNavy = 0xFF000080;
-constexpr QRgb kGreen = 0xFF008000;
-constexpr QRgb kTeal = 0xFF008080;
+constexpr int cellWidth = 19;
+constexpr int cellHeight = 24;
+constexpr int cellCount = 14;
+constexpr int maskCell = view::tile::count;
+
+constexpr QRgb black = 0xFF000000;
+constexpr QRgb white = 0xFFFFFFFF;
+constexpr QRgb lightGrey = 0xFFC0C0C0;
+constexpr QRgb darkGrey = 0xFF808080;
+constexpr QRgb red = 0xFFFF0000;
+constexpr QRgb maroon = 0xFF800000;
+constexpr QRgb blue = 0xFF0000FF;
+constexpr QRgb navy = 0xFF000080;
+constexpr QRgb green = 0xFF008000;
+constexpr QRgb teal = 0xFF008080;
 
 struct Span {
     int first;
@@ -33,14 +37,14 @@ struct Span {
 };
 
 // First and last column of the hexagon on each row of a cell.
-constexpr std::array<Span, kCellHeight> kHexagon{{
+constexpr std::array<Span, cellHeight> hexagon{{
     {9, 9},  {7, 11}, {6, 12}, {4, 14}, {3, 15}, {1, 17}, {0, 18}, {0, 18},
     {0, 18}, {0, 18}, {0, 18}, {0, 18}, {0, 18}, {0, 18}, {0, 18}, {0, 18},
     {0, 18}, {0, 18}, {1, 17}, {3, 15}, {4, 14}, {6, 12}, {7, 11}, {9, 9},
 }};
 
 // '#' black, '.' light grey, 'H' white, 'S' dark grey.
-constexpr std::array<std::string_view, kCellHeight> kOpenGround{{
+constexpr std::array<std::string_view, cellHeight> openGround{{
     "#########.#########", "#######.#.#.#######", "#######.....#######", "#####.........#####",
     "###.............###", "#.#.............#.#", "#.................#", "...................",
     "#.................#", "...................", "#.................#", "...................",
@@ -49,7 +53,7 @@ constexpr std::array<std::string_view, kCellHeight> kOpenGround{{
     "####.#.......#.####", "######.......######", "########...########", "###################",
 }};
 
-constexpr std::array<std::string_view, kCellHeight> kCoveredGround{{
+constexpr std::array<std::string_view, cellHeight> coveredGround{{
     "###################", "#########H#########", "#######HHHHH#######", "######HH...HH######",
     "####HHH.....HHH####", "###HH.........HH###", "#HHH...........HHH#", "#H...............S#",
     "#H...............S#", "#H...............S#", "#H...............S#", "#H...............S#",
@@ -58,33 +62,33 @@ constexpr std::array<std::string_view, kCellHeight> kCoveredGround{{
     "######SS...SS######", "#######SSSSS#######", "#########S#########", "###################",
 }};
 
-using Ground = std::array<std::string_view, kCellHeight>;
+using Ground = std::array<std::string_view, cellHeight>;
 
-QRgb MapColour(char c) {
+QRgb mapColour(char c) {
     switch (c) {
     case '#':
-        return kBlack;
+        return black;
     case '.':
-        return kLightGrey;
+        return lightGrey;
     case 'H':
-        return kWhite;
+        return white;
     case 'S':
-        return kDarkGrey;
+        return darkGrey;
     }
     ADD_FAILURE() << "unknown map symbol " << c;
     return 0;
 }
 
-bool InHexagon(int x, int y) {
-    return x >= 0 && x < kCellWidth && y >= 0 && y < kCellHeight && kHexagon[y].first <= x &&
-           x <= kHexagon[y].last;
+bool inHexagon(int x, int y) {
+    return x >= 0 && x < cellWidth && y >= 0 && y < cellHeight && hexagon[y].first <= x &&
+           x <= hexagon[y].last;
 }
 
 // Touching counts corners too, and pixels beyond the cell lie outside the hexagon.
-bool TouchesOutside(int x, int y) {
+bool touchesOutside(int x, int y) {
     for (int dy = -1; dy <= 1; ++dy) {
         for (int dx = -1; dx <= 1; ++dx) {
-            if (!InHexagon(x + dx, y + dy)) {
+            if (!inHexagon(x + dx, y + dy)) {
                 return true;
             }
         }
@@ -93,19 +97,15 @@ bool TouchesOutside(int x, int y) {
 }
 
 // The ground's outline: its rim and every pixel that is not the light-grey face.
-bool OnOutline(const Ground& ground, int x, int y) {
-    return InHexagon(x, y) && (TouchesOutside(x, y) || ground[y][x] != '.');
+bool onOutline(const Ground& ground, int x, int y) {
+    return inHexagon(x, y) && (touchesOutside(x, y) || ground[y][x] != '.');
 }
 
-QImage LoadSheet() {
-    return QImage(":/tiles.xpm");
+QRgb pixelOf(const QImage& sheet, int cell, int x, int y) {
+    return sheet.pixel(cell * cellWidth + x, y);
 }
 
-QRgb At(const QImage& sheet, int cell, int x, int y) {
-    return sheet.pixel(cell * kCellWidth + x, y);
-}
-
-std::string Where(int cell, int x, int y) {
+std::string where(int cell, int x, int y) {
     return "cell " + std::to_string(cell) + " (" + std::to_string(x) + "," + std::to_string(y) +
            ") ";
 }
@@ -113,12 +113,12 @@ std::string Where(int cell, int x, int y) {
 // Collects the first few offending pixels so one broken tile does not flood the log.
 class Faults {
   public:
-    void Add(const std::string& what) {
+    void add(const std::string& what) {
         if (++count_ <= 8) {
             text_ += what + "\n";
         }
     }
-    std::string Report() const {
+    std::string report() const {
         return count_ == 0 ? std::string() : std::to_string(count_) + " bad pixels:\n" + text_;
     }
 
@@ -128,59 +128,60 @@ class Faults {
 };
 
 TEST(TileSheet, IsFourteenCellsOfNineteenByTwentyFour) {
-    const QImage sheet = LoadSheet();
+    const QImage& sheet = view::tileSheet();
     ASSERT_FALSE(sheet.isNull()) << "the sheet did not load from :/tiles.xpm";
-    EXPECT_EQ(sheet.width(), kCellCount * kCellWidth);
+    EXPECT_EQ(sheet.format(), QImage::Format_RGB32); // what the blit takes
+    EXPECT_EQ(sheet.width(), cellCount * cellWidth);
     EXPECT_EQ(sheet.width(), 266);
-    EXPECT_EQ(sheet.height(), kCellHeight);
+    EXPECT_EQ(sheet.height(), cellHeight);
 }
 
 TEST(TileSheet, UsesOnlyTheTenOpaqueColours) {
-    const QImage sheet = LoadSheet();
+    const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
-    const std::set<QRgb> palette{kBlack,  kWhite, kLightGrey, kDarkGrey, kRed,
-                                 kMaroon, kBlue,  kNavy,      kGreen,    kTeal};
+    const std::set<QRgb> palette{black,  white, lightGrey, darkGrey, red,
+                                 maroon, blue,  navy,      green,    teal};
     Faults faults;
     for (int y = 0; y < sheet.height(); ++y) {
         for (int x = 0; x < sheet.width(); ++x) {
             const QRgb p = sheet.pixel(x, y);
             if (!palette.contains(p)) {
-                faults.Add("(" + std::to_string(x) + "," + std::to_string(y) + ") is " +
+                faults.add("(" + std::to_string(x) + "," + std::to_string(y) + ") is " +
                            QColor::fromRgba(p).name(QColor::HexArgb).toStdString());
             }
         }
     }
-    EXPECT_EQ(faults.Report(), "");
+    EXPECT_EQ(faults.report(), "");
 }
 
 TEST(TileSheet, MaskIsBlackExactlyOnTheHexagon) {
-    const QImage sheet = LoadSheet();
+    const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
     Faults faults;
-    for (int y = 0; y < kCellHeight; ++y) {
-        for (int x = 0; x < kCellWidth; ++x) {
-            const QRgb want = InHexagon(x, y) ? kBlack : kWhite;
-            if (At(sheet, kMaskCell, x, y) != want) {
-                faults.Add(Where(kMaskCell, x, y));
+    for (int y = 0; y < cellHeight; ++y) {
+        for (int x = 0; x < cellWidth; ++x) {
+            const QRgb want = inHexagon(x, y) ? black : white;
+            if (pixelOf(sheet, maskCell, x, y) != want) {
+                faults.add(where(maskCell, x, y));
             }
         }
     }
-    EXPECT_EQ(faults.Report(), "");
+    EXPECT_EQ(faults.report(), "");
 }
 
 TEST(TileSheet, EveryTileIsBlackOutsideTheHexagon) {
-    const QImage sheet = LoadSheet();
+    const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
-    for (int cell = 0; cell < kMaskCell; ++cell) {
+    for (int cell = 0; cell < maskCell; ++cell) {
         Faults faults;
-        for (int y = 0; y < kCellHeight; ++y) {
-            for (int x = 0; x < kCellWidth; ++x) {
-                if (!InHexagon(x, y) && At(sheet, cell, x, y) != kBlack) {
-                    faults.Add(Where(cell, x, y));
+        for (int y = 0; y < cellHeight; ++y) {
+            for (int x = 0; x < cellWidth; ++x) {
+                if (!inHexagon(x, y) && pixelOf(sheet, cell, x, y) != black) {
+                    faults.add(where(cell, x, y));
                 }
             }
         }
-        EXPECT_EQ(faults.Report(), "") << "tile " << cell;
+        EXPECT_EQ(faults.report(), "") << "tile " << cell;
     }
 }
 
@@ -189,18 +190,18 @@ TEST(TileSheet, BareGroundsMatchTheirMaps) {
         int cell;
         const Ground* ground;
     };
-    const QImage sheet = LoadSheet();
+    const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
-    for (const Case& c : {Case{0, &kOpenGround}, Case{9, &kCoveredGround}}) {
+    for (const Case& c : {Case{tile::open, &openGround}, Case{tile::covered, &coveredGround}}) {
         Faults faults;
-        for (int y = 0; y < kCellHeight; ++y) {
-            for (int x = 0; x < kCellWidth; ++x) {
-                if (At(sheet, c.cell, x, y) != MapColour((*c.ground)[y][x])) {
-                    faults.Add(Where(c.cell, x, y) + "should be '" + (*c.ground)[y][x] + "'");
+        for (int y = 0; y < cellHeight; ++y) {
+            for (int x = 0; x < cellWidth; ++x) {
+                if (pixelOf(sheet, c.cell, x, y) != mapColour((*c.ground)[y][x])) {
+                    faults.add(where(c.cell, x, y) + "should be '" + (*c.ground)[y][x] + "'");
                 }
             }
         }
-        EXPECT_EQ(faults.Report(), "") << "tile " << c.cell;
+        EXPECT_EQ(faults.report(), "") << "tile " << c.cell;
     }
 }
 
@@ -213,29 +214,34 @@ TEST(TileSheet, ArtKeepsTheGroundOutsideItsBox) {
         int left, right, top, bottom;
     };
     const std::vector<Case> cases{
-        {1, &kOpenGround, 0, 18, 8, 16},     {2, &kOpenGround, 0, 18, 8, 16},
-        {3, &kOpenGround, 0, 18, 8, 16},     {4, &kOpenGround, 0, 18, 8, 16},
-        {5, &kOpenGround, 0, 18, 8, 16},     {6, &kOpenGround, 0, 18, 8, 16},
-        {7, &kOpenGround, 4, 14, 7, 17},     {8, &kOpenGround, 0, 18, 0, 23},
-        {10, &kCoveredGround, 0, 18, 7, 16}, {11, &kCoveredGround, 6, 12, 7, 16},
-        {12, &kCoveredGround, 4, 13, 7, 16},
+        {1, &openGround, 0, 18, 8, 16},
+        {2, &openGround, 0, 18, 8, 16},
+        {3, &openGround, 0, 18, 8, 16},
+        {4, &openGround, 0, 18, 8, 16},
+        {5, &openGround, 0, 18, 8, 16},
+        {6, &openGround, 0, 18, 8, 16},
+        {tile::mine, &openGround, 4, 14, 7, 17},
+        {tile::explodedMine, &openGround, 0, 18, 0, 23},
+        {tile::flag, &coveredGround, 0, 18, 7, 16},
+        {tile::questionMark, &coveredGround, 6, 12, 7, 16},
+        {tile::wrongFlag, &coveredGround, 4, 13, 7, 16},
     };
-    const QImage sheet = LoadSheet();
+    const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
     for (const Case& c : cases) {
         Faults faults;
-        for (int y = 0; y < kCellHeight; ++y) {
-            for (int x = 0; x < kCellWidth; ++x) {
+        for (int y = 0; y < cellHeight; ++y) {
+            for (int x = 0; x < cellWidth; ++x) {
                 const bool inBox = x >= c.left && x <= c.right && y >= c.top && y <= c.bottom;
-                if ((inBox && !OnOutline(*c.ground, x, y)) || !InHexagon(x, y)) {
+                if ((inBox && !onOutline(*c.ground, x, y)) || !inHexagon(x, y)) {
                     continue;
                 }
-                if (At(sheet, c.cell, x, y) != MapColour((*c.ground)[y][x])) {
-                    faults.Add(Where(c.cell, x, y));
+                if (pixelOf(sheet, c.cell, x, y) != mapColour((*c.ground)[y][x])) {
+                    faults.add(where(c.cell, x, y));
                 }
             }
         }
-        EXPECT_EQ(faults.Report(), "") << "tile " << c.cell;
+        EXPECT_EQ(faults.report(), "") << "tile " << c.cell;
     }
 }
 
@@ -244,21 +250,21 @@ TEST(TileSheet, DigitsAreNineRowsHighInTheirColourAndCentred) {
         int cell;
         QRgb ink;
     };
-    const std::vector<Case> cases{{1, kBlue}, {2, kGreen},  {3, kRed},
-                                  {4, kNavy}, {5, kMaroon}, {6, kTeal}};
-    const QImage sheet = LoadSheet();
+    const std::vector<Case> cases{{1, blue}, {2, green},  {3, red},
+                                  {4, navy}, {5, maroon}, {6, teal}};
+    const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
     for (const Case& c : cases) {
         Faults faults;
-        int left = kCellWidth, right = -1, top = kCellHeight, bottom = -1;
-        for (int y = 0; y < kCellHeight; ++y) {
-            for (int x = 0; x < kCellWidth; ++x) {
-                const QRgb p = At(sheet, c.cell, x, y);
-                if (p == MapColour(kOpenGround[y][x])) {
+        int left = cellWidth, right = -1, top = cellHeight, bottom = -1;
+        for (int y = 0; y < cellHeight; ++y) {
+            for (int x = 0; x < cellWidth; ++x) {
+                const QRgb p = pixelOf(sheet, c.cell, x, y);
+                if (p == mapColour(openGround[y][x])) {
                     continue;
                 }
                 if (p != c.ink) {
-                    faults.Add(Where(c.cell, x, y));
+                    faults.add(where(c.cell, x, y));
                 }
                 left = std::min(left, x);
                 right = std::max(right, x);
@@ -266,7 +272,7 @@ TEST(TileSheet, DigitsAreNineRowsHighInTheirColourAndCentred) {
                 bottom = std::max(bottom, y);
             }
         }
-        EXPECT_EQ(faults.Report(), "") << "tile " << c.cell;
+        EXPECT_EQ(faults.report(), "") << "tile " << c.cell;
         ASSERT_GE(right, 0) << "tile " << c.cell << " has no digit";
         EXPECT_EQ(top, 8) << "tile " << c.cell;
         EXPECT_EQ(bottom, 16) << "tile " << c.cell;
@@ -286,22 +292,22 @@ TEST(TileSheet, ExplodedMineRecoloursTheMine) {
         std::set<QRgb> exploded;
     };
     const std::vector<Case> cases{
-        {kLightGrey, true, {kLightGrey}},   {kLightGrey, false, {kRed}},
-        {kDarkGrey, false, {kMaroon}},      {kBlack, true, {kBlack}},
-        {kBlack, false, {kBlack, kMaroon}}, {kWhite, false, {kWhite}},
+        {lightGrey, true, {lightGrey}},  {lightGrey, false, {red}},
+        {darkGrey, false, {maroon}},     {black, true, {black}},
+        {black, false, {black, maroon}}, {white, false, {white}},
     };
-    const QImage sheet = LoadSheet();
+    const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
     int maroonFromBlack = 0;
     Faults faults;
-    for (int y = 0; y < kCellHeight; ++y) {
-        for (int x = 0; x < kCellWidth; ++x) {
-            if (!InHexagon(x, y)) {
+    for (int y = 0; y < cellHeight; ++y) {
+        for (int x = 0; x < cellWidth; ++x) {
+            if (!inHexagon(x, y)) {
                 continue;
             }
-            const QRgb mine = At(sheet, 7, x, y);
-            const QRgb exploded = At(sheet, 8, x, y);
-            const bool rim = TouchesOutside(x, y);
+            const QRgb mine = pixelOf(sheet, tile::mine, x, y);
+            const QRgb exploded = pixelOf(sheet, tile::explodedMine, x, y);
+            const bool rim = touchesOutside(x, y);
             const Case* match = nullptr;
             for (const Case& c : cases) {
                 if (c.mine == mine && c.rim == rim) {
@@ -309,12 +315,12 @@ TEST(TileSheet, ExplodedMineRecoloursTheMine) {
                 }
             }
             if (match == nullptr || !match->exploded.contains(exploded)) {
-                faults.Add(Where(8, x, y));
+                faults.add(where(tile::explodedMine, x, y));
             }
-            maroonFromBlack += mine == kBlack && exploded == kMaroon;
+            maroonFromBlack += mine == black && exploded == maroon;
         }
     }
-    EXPECT_EQ(faults.Report(), "");
+    EXPECT_EQ(faults.report(), "");
     // The four diagonal spikes turn maroon: at least one pixel each.
     EXPECT_GE(maroonFromBlack, 4);
 }
@@ -325,18 +331,18 @@ TEST(TileSheet, CoveredPicturesUseTheirOwnColours) {
         std::set<QRgb> ink;
     };
     const std::vector<Case> cases{
-        {10, {kRed, kMaroon, kBlack, kDarkGrey}},
-        {11, {kBlue, kNavy}},
-        {12, {kRed, kMaroon}},
+        {tile::flag, {red, maroon, black, darkGrey}},
+        {tile::questionMark, {blue, navy}},
+        {tile::wrongFlag, {red, maroon}},
     };
-    const QImage sheet = LoadSheet();
+    const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
     for (const Case& c : cases) {
         std::set<QRgb> seen;
-        for (int y = 0; y < kCellHeight; ++y) {
-            for (int x = 0; x < kCellWidth; ++x) {
-                const QRgb p = At(sheet, c.cell, x, y);
-                if (p != MapColour(kCoveredGround[y][x])) {
+        for (int y = 0; y < cellHeight; ++y) {
+            for (int x = 0; x < cellWidth; ++x) {
+                const QRgb p = pixelOf(sheet, c.cell, x, y);
+                if (p != mapColour(coveredGround[y][x])) {
                     seen.insert(p);
                 }
             }

@@ -1,0 +1,38 @@
+#include "view/testing_window.h"
+
+#include <QScreen>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace torvane::view {
+namespace {
+
+using testing::TestingWindow;
+
+// Under a real window manager the frame has a title bar: an intermediate window whose frame
+// sits in the bottom-right corner keeps its whole frame on the screen at the expert level.
+TEST(FramedWindow, TheExpertLevelKeepsTheWholeFrameOfACornerWindowOnTheScreen) {
+    TestingWindow program;
+    MainWindow& window = program.window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(1500); // the window manager frames the window, and placement stops centring it
+    const QMargins margins = window.windowHandle()->frameMargins();
+    ASSERT_GT(margins.top(), margins.bottom()) << "no title bar: no window manager?";
+    const QRect area = window.screen()->availableGeometry();
+    window.move(area.bottomRight() + QPoint(1, 1) -
+                QPoint(window.frameGeometry().width(), window.frameGeometry().height()));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window.frameGeometry().bottomRight() == area.bottomRight(); }, 3000))
+        << "frame at " << window.frameGeometry().x() << "," << window.frameGeometry().y();
+
+    program.playLevel(game::Expert);
+    const auto frame = [&window] { return window.frameGeometry(); };
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return frame().width() > 550 && area.contains(frame()); }, 3000))
+        << "frame " << frame().x() << "," << frame().y() << " " << frame().width() << "x"
+        << frame().height();
+    EXPECT_EQ(frame().bottomRight(), area.bottomRight()); // moved by the least
+}
+
+} // namespace
+} // namespace torvane::view
