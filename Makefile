@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench package clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench package check-reproducible clean
 
 all: build
 
@@ -63,6 +63,10 @@ package:
 	@rm -f $(BUILD_DIR)/torvane_*.deb
 	cd $(BUILD_DIR) && cpack
 	lintian --fail-on error $(BUILD_DIR)/torvane_*.deb
+
+# The package built twice, from two fresh clones of HEAD, must come out the same bytes.
+check-reproducible:
+	scripts/check-reproducible
 
 clean:
 	rm -rf $(BUILD_DIR)
