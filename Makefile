@@ -5,7 +5,8 @@ JOBS ?= $(shell nproc)
 # CI turns compiler warnings into errors.
 TORVANE_WERROR ?= OFF
 
-.PHONY: all deps configure build run test test-quick test-sanitize fuzz bench package check-style clean
+.PHONY: all deps configure build run test test-quick test-sanitize fuzz bench package check-reproducible \
+	check-style clean
 
 all: build
 
@@ -74,6 +75,10 @@ package:
 	@rm -f $(BUILD_DIR)/torvane_*.deb
 	cd $(BUILD_DIR) && cpack
 	lintian --fail-on error $(BUILD_DIR)/torvane_*.deb
+
+# The package built twice, from two fresh clones of HEAD, must come out the same bytes.
+check-reproducible:
+	scripts/check-reproducible
 
 clean:
 	rm -rf $(BUILD_DIR)

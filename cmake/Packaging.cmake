@@ -4,6 +4,13 @@
 # user's PATH looks under ~/.local too. So the package takes its own copy of the game from a
 # component that a plain install leaves out, along with Debian's copyright and changelog.
 install(TARGETS torvane RUNTIME DESTINATION games COMPONENT debian_game EXCLUDE_FROM_ALL)
+# CPack's strip leaves the compilers' .comment and .note sections, which Debian's takes out too.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/games/$<TARGET_FILE_NAME:torvane>\"
+                        COMMAND_ERROR_IS_FATAL ANY)
+    endif()" COMPONENT debian_game EXCLUDE_FROM_ALL)
 
 # The version has no Debian revision, which makes a native package: its changelog is
 # changelog.gz, compressed the way lintian asks.
@@ -16,6 +23,9 @@ add_custom_command(OUTPUT ${changelog}.gz
 add_custom_target(torvane_debian_changelog ALL DEPENDS ${changelog}.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${changelog}.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/torvane COMPONENT debian_doc EXCLUDE_FROM_ALL)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides RENAME torvane
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides COMPONENT debian_doc
+        EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME torvane)
