@@ -23,15 +23,15 @@ void GameSession::loadSettings() {
     // The window drew its generator's seed from the clock when it was made, moments ago.
     window_.setShowMinesLeft(true);
     // One read of the file; its names are decoded when the table is first needed.
-    const store::RecordsFileBytes file = store::LoadRecordsFile(paths_.read);
-    const store::SavedSettings settings = store::SettingsFrom(
-        store::ReadRecordsFrom(file.bytes, file.complete, store::RecordsPart::Numbers));
+    const store::RecordsLines file = store::loadRecordsFile(paths_.read);
+    const store::SavedSettings settings =
+        store::settingsFrom(store::readRecordsFrom(file, store::RecordsPart::Numbers));
     // The window may outlive the session: what the loader learns goes to a shared flag.
-    const bool rewritesThisFile = paths_.read == paths_.write && !file.bytes.isEmpty();
+    const bool rewritesThisFile = paths_.read == paths_.write && !file.lines.empty();
     window_.setBestTimesLoader([file, rewritesThisFile, backupDue = backupDue_] {
-        const store::RecordsRead read = store::ReadRecordsFrom(file.bytes, file.complete);
+        const store::RecordsRead read = store::readRecordsFrom(file);
         *backupDue = !read.clean && rewritesThisFile;
-        return store::SettingsFrom(read).bestTimes;
+        return store::settingsFrom(read).bestTimes;
     });
     window_.restoreLevel(settings.level,
                          {settings.fieldWidth, settings.fieldHeight, settings.mineTotal});
@@ -56,7 +56,7 @@ void GameSession::WriteSettings() {
     const game::Game& game = window_.game();
     const store::SavedSettings settings{game.level(), game.fieldWidth(), game.fieldHeight(),
                                         game.mineTotal(), bestTimes};
-    store::WriteRecords(paths_.write, settings); // a failure keeps the old file; nothing to tell
+    store::writeRecords(paths_.write, settings); // a failure keeps the old file; nothing to tell
 }
 
 bool GameSession::eventFilter(QObject* watched, QEvent* event) {

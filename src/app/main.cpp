@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     }
 
     torvane::view::MainWindow window;
-    torvane::app::GameSession session(window, torvane::store::RecordsLocation());
+    torvane::app::GameSession session(window, torvane::store::recordsLocation());
     session.loadSettings();
     // A request to end from outside closes the window like the close box.
     torvane::platform::OnTerminationSignal(&window, [&window] { window.close(); });
