@@ -25,14 +25,9 @@ TEST(DataHome, FollowsTheXdgRules) {
         {"/data/xdg", nullptr, "/data/xdg"},
     };
     const auto set = [](const char* variable, const char* value) {
-        if (value == nullptr) {
-            qunsetenv(variable);
-        } else {
-            qputenv(variable, value);
-        }
+        value == nullptr ? qunsetenv(variable) : qputenv(variable, value);
     };
-    const QByteArray oldXdg = qgetenv("XDG_DATA_HOME");
-    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldXdg = qgetenv("XDG_DATA_HOME"), oldHome = qgetenv("HOME");
     const bool hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
     for (const Case& c : cases) {
         set("XDG_DATA_HOME", c.xdg);

@@ -4,11 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
-#include <csignal>
 #include <fcntl.h>
 #include <future>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,33 +101,6 @@ TEST(CopyToNewFile, TakesTheFirstFreeNameAndTouchesNothingElse) {
         }
         EXPECT_FALSE(QFileInfo::exists(folder.filePath("nowhere"))) << c.what;
     }
-}
-
-// A copy that cannot be made whole says why and leaves no part of itself behind. A size limit
-// stops root too, and cuts the copy off part way, as a full disk does.
-TEST(CopyToNewFile, FailsWholeAndSaysWhy) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath("result.sav");
-    ASSERT_TRUE(replaceFile(path, QByteArray(100000, 'x')));
-    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit oldLimit{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
-    rlimit limit = oldLimit;
-    limit.rlim_cur = 1000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    QString error;
-    const std::optional<QString> copy = copyToNewFile(path, path + ".bak", &error);
-    setrlimit(RLIMIT_FSIZE, &oldLimit);
-    std::signal(SIGXFSZ, oldSignal);
-    EXPECT_EQ(copy, std::nullopt);
-    EXPECT_EQ(error, "File too large");
-
-    const QString fifo = folder.filePath("fifo");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    EXPECT_EQ(copyToNewFile(fifo, path + ".bak", &error), std::nullopt);
-    EXPECT_EQ(error, "not a regular file");
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::System | QDir::Hidden),
-              (QStringList{"fifo", "result.sav"}));
 }
 
 // A FIFO is never read, even one a writer feeds with a records file; and opening one never

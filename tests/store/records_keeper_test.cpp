@@ -22,26 +22,17 @@ QByteArray contents(const QString& path) {
 }
 
 // Permission bits do not bind root, its effective ids do: as root these steps run as nobody.
-class AsPlayer {
-  public:
-    AsPlayer() {
-        if (root_) {
-            EXPECT_EQ(::setegid(65534), 0);
-            EXPECT_EQ(::seteuid(65534), 0);
-        }
-    }
-    ~AsPlayer() {
-        if (root_) {
-            EXPECT_EQ(::seteuid(0), 0);
-            EXPECT_EQ(::setegid(0), 0);
-        }
-    }
-    AsPlayer(const AsPlayer&) = delete;
-    AsPlayer& operator=(const AsPlayer&) = delete;
-
-  private:
-    const bool root_ = ::geteuid() == 0;
+struct AsPlayer {
+    AsPlayer() { EXPECT_TRUE(!root || (::setegid(65534) == 0 && ::seteuid(65534) == 0)); }
+    ~AsPlayer() { EXPECT_TRUE(!root || (::seteuid(0) == 0 && ::setegid(0) == 0)); }
+    const bool root = ::geteuid() == 0;
 };
+
+void put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
 
 SavedSettings withRecord(SavedSettings settings, int level, const QString& time,
                          const QString& name) {
@@ -119,9 +110,7 @@ TEST_F(RecordsKeeperTest, ASecondDamagedFileKeepsTheFirstBackup) {
     const QByteArray first = "\xEF\xBB\xBF" + recordsBytes(withRecord(firstRun, 0, "7", "ann"));
     const QByteArray second = "\xEF\xBB\xBF" + recordsBytes(firstRun);
     for (const QByteArray& damaged : {first, second}) {
-        QFile file(path_);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
-        file.close();
+        put(path_, damaged);
         RecordsKeeper keeper = keeperOf(path_);
         keeper.save(firstRun);
         EXPECT_EQ(keeper.takeProblem(), std::nullopt);
@@ -135,9 +124,7 @@ TEST_F(RecordsKeeperTest, ASecondDamagedFileKeepsTheFirstBackup) {
 // holds the only copy of its records: it stays as it is all session, and that is told once.
 TEST_F(RecordsKeeperTest, AFailedBackupLeavesTheFileAloneAllSession) {
     const QByteArray damaged = "\xEF\xBB\xBF" + recordsBytes(firstRun) + QByteArray(100000, 'x');
-    QFile file(path_);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
-    file.close();
+    put(path_, damaged);
     RecordsKeeper keeper = keeperOf(path_);
 
     const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
@@ -177,35 +164,26 @@ TEST_F(RecordsKeeperTest, NowhereToSaveIsToldOnce) {
         ASSERT_TRUE(QDir(folder_.path()).mkdir(locked));
         ASSERT_EQ(::chmod(QFile::encodeName(folder_.filePath(locked)).constData(), 0555), 0);
     }
+    using Kind = RecordsProblem::Kind;
     struct Case {
         const char* what;
-        RecordsPaths paths;
-        RecordsProblem::Kind kind;
+        QString write;
+        Kind kind;
         QString path;
-        QString reason;
+        const char* reason;
     };
-    const QString unwritable = folder_.filePath("home/.local/share/Torvane/result.sav");
+    const QString inFile = file + "/Torvane", inHome = folder_.filePath("home/Torvane"),
+                  locked = folder_.filePath("locked/result.sav");
     const Case cases[] = {
-        {"no per-user folder", {}, RecordsProblem::Kind::NoFolder, {}, u"HOME"_s},
-        {"the data folder is a file",
-         {{}, file + "/Torvane/result.sav"},
-         RecordsProblem::Kind::NoFolder,
-         file + "/Torvane",
-         u"Not a directory"_s},
-        {"an unwritable home",
-         {{}, unwritable},
-         RecordsProblem::Kind::NoFolder,
-         folder_.filePath("home/.local/share/Torvane"),
-         u"Permission denied"_s},
-        {"a folder that takes no file",
-         {{}, folder_.filePath("locked/result.sav")},
-         RecordsProblem::Kind::NotWritten,
-         folder_.filePath("locked/result.sav"),
-         u"Permission denied"_s},
+        {"no per-user folder", {}, Kind::NoFolder, {}, "HOME"},
+        {"a data folder that is a file", inFile + "/result.sav", Kind::NoFolder, inFile,
+         "Not a directory"},
+        {"an unwritable home", inHome + "/result.sav", Kind::NoFolder, inHome, "Permission denied"},
+        {"a folder that takes no file", locked, Kind::NotWritten, locked, "Permission denied"},
     };
     for (const Case& c : cases) {
         AsPlayer player;
-        RecordsKeeper keeper(c.paths);
+        RecordsKeeper keeper({{}, c.write});
         keeper.save(firstRun);
         keeper.save(firstRun);
         const std::optional<RecordsProblem> problem = keeper.takeProblem();
