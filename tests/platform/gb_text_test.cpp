@@ -74,30 +74,5 @@ TEST(DecodeGbLines, SplitsAtEveryKindOfLineEnd) {
     }
 }
 
-// Each line costs at most its bound, wherever it lies and however long the ones before it;
-// reading stops after the lines asked for.
-TEST(ReadLines, BoundsEachLineOnItsOwn) {
-    struct Case {
-        QByteArray bytes;
-        std::vector<QByteArray> lines;
-        bool whole;
-    };
-    const QByteArray longLine(20000, 'x');
-    const Case cases[] = {
-        {"1234\r\n12345\n1", {"1234", "12345", "1"}, true},
-        {"123456\r\nab\r\n", {"12345", "ab"}, false},
-        {"12345" + longLine + "\r" + longLine + "\nab\r\ncd", {"12345", "xxxxx", "ab"}, false},
-        {"a\nb\nc\nd\n", {"a", "b", "c"}, true},
-    };
-    for (const Case& c : cases) {
-        QBuffer buffer;
-        buffer.setData(c.bytes);
-        buffer.open(QIODevice::ReadOnly);
-        const TextLines read = readLines(buffer, 3, 5);
-        EXPECT_EQ(read.lines, c.lines) << c.bytes.left(20).toStdString();
-        EXPECT_EQ(read.whole, c.whole) << c.bytes.left(20).toStdString();
-    }
-}
-
 } // namespace
 } // namespace torvane::platform
