@@ -10,15 +10,37 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
 
 namespace torvane::app {
 
+namespace {
+
+QString recordsProblemText(const store::RecordsProblem& problem) {
+    QString text;
+    switch (problem.kind) {
+    case store::RecordsProblem::Kind::NoFolder:
+        text = GameSession::tr("找不到可以保存成绩的文件夹，本次的成绩不会被保存。");
+        break;
+    case store::RecordsProblem::Kind::NotWritten:
+        text = GameSession::tr("成绩无法保存。");
+        break;
+    case store::RecordsProblem::Kind::NotBackedUp:
+        text = GameSession::tr("成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。");
+        break;
+    }
+    const QString where =
+        problem.path.isEmpty() ? problem.reason : problem.path + u'\n' + problem.reason;
+    return text + QStringLiteral("\n\n") + where;
+}
+
+} // namespace
+
 GameSession::GameSession(GameState& state, view::MainWindow& window, store::RecordsPaths paths)
-    : state_(state), window_(window), paths_(std::move(paths)),
-      modal_(std::make_unique<dialogs::WidgetModalRunner>(&window)),
-      exitGuard_([this] { saveSettings(); }) {
+    : state_(state), window_(window), modal_(std::make_unique<dialogs::WidgetModalRunner>(&window)),
+      keeper_(std::move(paths)), exitGuard_([this] { saveSettings(); }) {
     // The close box, the exit item and the window manager all arrive as a close event;
     // a session ending or a signal quits the application.
     window_.installEventFilter(this);
@@ -27,7 +49,10 @@ GameSession::GameSession(GameState& state, view::MainWindow& window, store::Reco
     connect(&window_, &view::MainWindow::fieldPressed, this, &GameSession::onFieldPressed);
     connect(&window_, &view::MainWindow::newGameRequested, this,
             [this] { window_.showChange(state_.game().newGame()); });
-    connect(&window_, &view::MainWindow::levelChosen, this, &GameSession::selectLevel);
+    connect(&window_, &view::MainWindow::levelChosen, this, [this](game::Level level) {
+        selectLevel(level);
+        writeSettings();
+    });
     connect(&window_, &view::MainWindow::customLevelRequested, this, &GameSession::onCustomLevel);
     connect(&window_, &view::MainWindow::bestTimesRequested, this, &GameSession::onBestTimes);
     connect(&window_, &view::MainWindow::counterClicked, this, [this] {
@@ -43,19 +68,18 @@ GameSession::GameSession(GameState& state, view::MainWindow& window, store::Reco
 GameSession::~GameSession() = default;
 
 void GameSession::loadSettings() {
-    // One read of the file; its names are decoded when the table is first needed.
-    const store::RecordsFileBytes file = store::LoadRecordsFile(paths_.read);
-    const store::SavedSettings settings = store::SettingsFrom(
-        store::ReadRecordsFrom(file.bytes, file.complete, store::RecordsPart::Numbers));
-    const bool rewritesThisFile = paths_.read == paths_.write && !file.bytes.isEmpty();
-    state_.setBestTimesLoader([this, file, rewritesThisFile] {
-        const store::RecordsRead read = store::ReadRecordsFrom(file.bytes, file.complete);
-        backupDue_ = !read.clean && rewritesThisFile;
-        return store::SettingsFrom(read).bestTimes;
-    });
+    // The level and size alone; the names are decoded when the table is first needed.
+    const store::SavedSettings settings = keeper_.readLevel();
+    state_.setBestTimesLoader([this] { return keeper_.readBestTimes(); });
     state_.setCustomTexts(
         dialogs::textsOf({settings.fieldWidth, settings.fieldHeight, settings.mineTotal}));
     selectLevel(settings.level);
+    tellProblem(); // nowhere to keep them, known from the start
+    if (!QFileInfo::exists(keeper_.paths().write)) {
+        // A first start leaves its file at once, so no way of ending loses it; after the first
+        // frame, which does not need it.
+        QTimer::singleShot(0, this, &GameSession::writeSettings);
+    }
 }
 
 void GameSession::selectLevel(int index) {
@@ -95,6 +119,7 @@ void GameSession::onCustomLevel() {
     state_.setCustomTexts(dialog.texts());
     if (window_.isVisible()) { // however the dialog was closed, unless the game closed meanwhile
         selectLevel(game::Custom);
+        writeSettings();
     }
 }
 
@@ -127,14 +152,25 @@ void GameSession::saveSettings() {
 }
 
 void GameSession::writeSettings() {
-    const store::SavedSettings settings = state_.savedSettings(); // reads the table if not yet
-    if (backupDue_) {
-        // What the read could not take is still in those bytes; keep them for the player.
-        const QString backup = paths_.write + QStringLiteral(".bak");
-        QFile::remove(backup);
-        backupDue_ = !QFile::copy(paths_.write, backup) && QFileInfo(paths_.write).isFile();
+    // Merged with what another copy may have written since: the table shows both.
+    state_.setBestTimes(keeper_.save(state_.savedSettings()));
+    tellProblem();
+}
+
+// Once, and once the current event is over: nothing modal runs inside a press.
+void GameSession::tellProblem() {
+    const std::optional<store::RecordsProblem> problem = keeper_.takeProblem();
+    if (!problem) {
+        return;
     }
-    store::WriteRecords(paths_.write, settings); // a failure keeps the old file; nothing to tell
+    QMetaObject::invokeMethod(
+        this,
+        [this, problem = *problem] {
+            QMessageBox box(QMessageBox::Warning, QStringLiteral("Torvane"),
+                            recordsProblemText(problem), QMessageBox::Ok, &window_);
+            modal_->showModal(box);
+        },
+        Qt::QueuedConnection);
 }
 
 bool GameSession::eventFilter(QObject* watched, QEvent* event) {

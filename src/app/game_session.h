@@ -5,6 +5,7 @@
 #include "game/cell_state.h"
 #include "game/level.h"
 #include "platform/exit_guard.h"
+#include "store/records_keeper.h"
 #include "store/records_location.h"
 
 #include <QObject>
@@ -26,8 +27,10 @@ class GameState;
 
 // Plays the game in the window: carries what the player asks for to the state and shows the
 // result, runs the dialogs and the record step, and keeps the records file. The saved level,
-// size and best times are loaded before the window first shows, saved at once after a new
-// record, and saved once more however the program ends, the display's loss included.
+// size and best times are loaded before the window first shows. The file is written whenever
+// what it keeps changes (a level chosen, a custom size played, a record set or named) and once
+// more however the program ends, the display's loss included. Records that cannot be kept are
+// told to the player once.
 class GameSession : public QObject {
     Q_OBJECT
   public:
@@ -58,16 +61,14 @@ class GameSession : public QObject {
     dialogs::CustomDialog& customDialog();
     dialogs::ScoresDialog& scoresDialog();
     void writeSettings();
+    void tellProblem();
 
     GameState& state_;
     view::MainWindow& window_;
-    store::RecordsPaths paths_;
     std::unique_ptr<dialogs::ModalRunner> modal_;
     dialogs::CustomDialog* customDialog_ = nullptr;
     dialogs::ScoresDialog* scoresDialog_ = nullptr;
-    // The file at the save path did not read cleanly: its bytes go to a backup before the
-    // first save replaces them.
-    bool backupDue_ = false;
+    store::RecordsKeeper keeper_;
     bool saved_ = false;
     platform::ExitGuard exitGuard_;
 };

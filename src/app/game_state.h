@@ -25,6 +25,8 @@ class GameState {
     void setBestTimesLoader(std::function<store::BestTimes()> load) {
         loadBestTimes_ = std::move(load);
     }
+    // The table as the records file now holds it, another copy's records included.
+    void setBestTimes(const store::BestTimes& bestTimes) { bestTimes_ = bestTimes; }
 
     const dialogs::CustomSizeTexts& customTexts() const { return customTexts_; }
     void setCustomTexts(const dialogs::CustomSizeTexts& texts) { customTexts_ = texts; }

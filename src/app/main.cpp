@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
         },
         torvane::platform::monotonicSeconds);
     torvane::view::MainWindow window(state.game());
-    torvane::app::GameSession session(state, window, torvane::store::RecordsLocation());
+    torvane::app::GameSession session(state, window, torvane::store::recordsLocation());
     session.loadSettings();
     // A request to end from outside closes every window like its close box, a dialog or the
     // name prompt that may be up included.

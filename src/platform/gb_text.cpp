@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <array>
+#include <utility>
 
 namespace torvane::platform {
 
@@ -22,7 +24,7 @@ bool isAscii(QStringView text) {
 
 } // namespace
 
-std::optional<QByteArray> EncodeGbLine(QStringView text) {
+std::optional<QByteArray> encodeGbLine(QStringView text) {
     if (isAscii(text)) {
         return text.toLatin1() + "\r\n";
     }
@@ -35,28 +37,42 @@ std::optional<QByteArray> EncodeGbLine(QStringView text) {
     return line;
 }
 
-std::vector<QByteArrayView> SplitLines(QByteArrayView bytes, bool complete) {
+TextLines readLines(QIODevice& device, std::size_t count, qsizetype maxLineBytes) {
     // Splitting before decoding is safe: no GB18030 multi-byte sequence contains CR or LF.
-    std::vector<QByteArrayView> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const char byte = bytes[i];
-        if (byte != '\r' && byte != '\n') {
-            continue;
+    TextLines read;
+    QByteArray line;
+    bool afterCarriageReturn = false;
+    std::array<char, 4096> chunk{};
+    while (read.lines.size() < count) {
+        const qint64 got = device.read(chunk.data(), chunk.size());
+        if (got < 0) {
+            return read;
         }
-        lines.push_back(bytes.sliced(start, i - start));
-        if (byte == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
-            ++i;
+        if (got == 0) {
+            if (!line.isEmpty()) {
+                read.lines.push_back(line);
+            }
+            return read;
         }
-        start = i + 1;
+        for (qint64 i = 0; i < got && read.lines.size() < count; ++i) {
+            const char byte = chunk[static_cast<std::size_t>(i)];
+            if (std::exchange(afterCarriageReturn, false) && byte == '\n') {
+                continue;
+            }
+            if (byte == '\r' || byte == '\n') {
+                read.lines.push_back(std::exchange(line, {}));
+                afterCarriageReturn = byte == '\r';
+            } else if (line.size() < maxLineBytes) {
+                line.append(byte);
+            } else {
+                read.whole = false;
+            }
+        }
     }
-    if (start < bytes.size() && complete) {
-        lines.push_back(bytes.sliced(start));
-    }
-    return lines;
+    return read;
 }
 
-std::optional<QString> DecodeGbLine(QByteArrayView line) {
+std::optional<QString> decodeGbLine(QByteArrayView line) {
     if (isAscii(line)) {
         return QString::fromLatin1(line);
     }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QIODevice>
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -13,15 +14,20 @@ namespace torvane::platform {
 // character GBK has and can still encode all the others. Nothing when the text needs the
 // toolkit's codec and it has none: bytes in another encoding would garble every name on the
 // next read.
-std::optional<QByteArray> EncodeGbLine(QStringView text);
+std::optional<QByteArray> encodeGbLine(QStringView text);
 
-// Bytes split into lines. A line ends at CR, CR LF or a lone LF, and the end is not part of the
-// line; a final line without an end counts when the bytes reach the end of the file, and is
-// dropped when `complete` is false because the bytes were cut off there.
-std::vector<QByteArrayView> SplitLines(QByteArrayView bytes, bool complete = true);
+// Lines read from the device, without their ends: at most `count`, each cut to its first
+// `maxLineBytes` bytes, so that however long a line is it costs only its own tail and memory
+// stays bounded. A line ends at CR, CR LF or a lone LF; a last line without an end counts, unless
+// a read error cut it off.
+struct TextLines {
+    std::vector<QByteArray> lines;
+    bool whole = true; // no line ran past the bound
+};
+TextLines readLines(QIODevice& device, std::size_t count, qsizetype maxLineBytes);
 
 // One line of GB18030 bytes decoded. Bytes that are no GB18030 become U+FFFD; a character cut
 // off at the line's end is dropped. Nothing when the line needs the codec and there is none.
-std::optional<QString> DecodeGbLine(QByteArrayView line);
+std::optional<QString> decodeGbLine(QByteArrayView line);
 
 } // namespace torvane::platform

@@ -1,8 +1,11 @@
 #include "store/best_times.h"
 
+#include "game/record_rule.h"
+#include "platform/text_number.h"
+
 namespace torvane::store {
 
-QString BestTimes::Bounded(const QString& caption) {
+QString BestTimes::bounded(const QString& caption) {
     if (caption.size() <= maxCaptionLength) {
         return caption;
     }
@@ -22,6 +25,24 @@ void BestTimes::setCaption(int index, const QString& caption) {
     } else {
         setName(index / 2, caption);
     }
+}
+
+BestTimes mergeBestTimes(const BestTimes& inFile, const BestTimes& ours,
+                         const std::optional<BestTimes>& known) {
+    BestTimes merged = inFile;
+    for (int level = 0; level < BestTimes::levelCount; ++level) {
+        const double oursSeconds = platform::numericValue(ours.time(level));
+        const double fileSeconds = platform::numericValue(inFile.time(level));
+        const bool tie = !game::isNewRecord(oursSeconds, fileSeconds) &&
+                         !game::isNewRecord(fileSeconds, oursSeconds);
+        const bool fileAsKnown = known && inFile.time(level) == known->time(level) &&
+                                 inFile.name(level) == known->name(level);
+        if (game::isNewRecord(oursSeconds, fileSeconds) || (tie && fileAsKnown)) {
+            merged.setTime(level, ours.time(level));
+            merged.setName(level, ours.name(level));
+        }
+    }
+    return merged;
 }
 
 } // namespace torvane::store

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace torvane::store {
 
@@ -17,10 +18,10 @@ class BestTimes {
     // hand-edited file, so that a written file stays far below what the reader takes in.
     static constexpr qsizetype maxCaptionLength = 64;
 
-    const QString& time(int level) const { return entries_.at(Index(level)).time; }
-    const QString& name(int level) const { return entries_.at(Index(level)).name; }
-    void setTime(int level, const QString& time) { entries_.at(Index(level)).time = Bounded(time); }
-    void setName(int level, const QString& name) { entries_.at(Index(level)).name = Bounded(name); }
+    const QString& time(int level) const { return entries_.at(slot(level)).time; }
+    const QString& name(int level) const { return entries_.at(slot(level)).name; }
+    void setTime(int level, const QString& time) { entries_.at(slot(level)).time = bounded(time); }
+    void setName(int level, const QString& name) { entries_.at(slot(level)).name = bounded(name); }
 
     // The table in file order: time then name, level 0 first.
     const QString& caption(int index) const;
@@ -34,10 +35,17 @@ class BestTimes {
         QString name = noName;
         friend bool operator==(const Entry&, const Entry&) = default;
     };
-    static std::size_t Index(int level) { return static_cast<std::size_t>(level); }
-    static QString Bounded(const QString& caption);
+    static std::size_t slot(int level) { return static_cast<std::size_t>(level); }
+    static QString bounded(const QString& caption);
 
     std::array<Entry, levelCount> entries_{};
 };
+
+// The table to keep when this copy's table meets the one in the file, level by level: a
+// strictly shorter time wins. On a tie the file's record stays, unless the file still holds
+// what this copy last read or wrote there (`known`): the tie is then this copy's own record, a
+// name typed after the win, say. No level ever ends up with a longer time than either holds.
+BestTimes mergeBestTimes(const BestTimes& inFile, const BestTimes& ours,
+                         const std::optional<BestTimes>& known);
 
 } // namespace torvane::store

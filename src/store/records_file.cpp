@@ -4,35 +4,35 @@
 #include "platform/text_number.h"
 #include "platform/whole_file.h"
 
-#include <algorithm>
+#include <QBuffer>
 
 namespace torvane::store {
 
 namespace {
 
-// A file the game writes is under 2 KiB, however long its captions (see BestTimes); a damaged
-// or foreign one must not be read whole. A line that runs past this cap counts as unreadable.
-constexpr qint64 maxBytes = 64 * 1024;
 constexpr std::size_t lineCount = 10;
+// The longest line the game writes is 64 characters of at most four bytes each. A longer line
+// in a hand-edited file keeps this much of itself; the lines after it are read all the same.
+constexpr qsizetype maxLineBytes = 4096;
 
 // A sign column (blank or minus), the digits, one blank: " 16 ", "-3 ".
-QString NumberLine(std::int16_t value) {
+QString numberLine(std::int16_t value) {
     const QString digits = platform::decimalText(value);
     return value < 0 ? digits + u' ' : u' ' + digits + u' ';
 }
 
-bool IsLineBreak(QChar c) {
+bool isLineBreak(QChar c) {
     return c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f' || c == QChar(0x0085) ||
            c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
 // A line break inside a caption would shift every line after it, so each becomes a blank
 // (CR LF as one).
-QString OneLine(const QString& caption) {
+QString oneLine(const QString& caption) {
     QString line;
     line.reserve(caption.size());
     for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (!IsLineBreak(caption[i])) {
+        if (!isLineBreak(caption[i])) {
             line.append(caption[i]);
             continue;
         }
@@ -46,32 +46,35 @@ QString OneLine(const QString& caption) {
 
 } // namespace
 
-RecordsFileBytes LoadRecordsFile(const QString& path) {
-    std::optional<platform::FileStart> start = platform::ReadRegularFile(path, maxBytes);
-    if (!start) {
+RecordsLines loadRecordsFile(const QString& path) {
+    const std::unique_ptr<QFile> file = platform::openRegularFile(path);
+    if (!file) {
         return {};
     }
-    return {std::move(start->bytes), start->complete};
+    platform::TextLines read = platform::readLines(*file, lineCount, maxLineBytes);
+    return {std::move(read.lines), read.whole};
 }
 
-RecordsRead ReadRecords(const QString& path) {
-    const RecordsFileBytes file = LoadRecordsFile(path);
-    return ReadRecordsFrom(file.bytes, file.complete);
+RecordsRead readRecords(const QString& path) {
+    return readRecordsFrom(loadRecordsFile(path));
 }
 
-RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete, RecordsPart part) {
+RecordsRead readRecordsFrom(QByteArrayView bytes, RecordsPart part) {
+    QBuffer buffer;
+    buffer.setData(bytes.toByteArray());
+    buffer.open(QIODevice::ReadOnly);
+    platform::TextLines read = platform::readLines(buffer, lineCount, maxLineBytes);
+    return readRecordsFrom(RecordsLines{std::move(read.lines), read.whole}, part);
+}
+
+RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part) {
     RecordsRead read;
-    // Past the cap, or after a read error, the last line seen may be only part of a line.
-    if (bytes.size() > maxBytes) {
-        bytes = bytes.first(maxBytes);
-        complete = false;
-    }
-    const std::vector<QByteArrayView> lines = platform::SplitLines(bytes, complete);
+    const std::vector<QByteArray>& lines = file.lines;
     std::size_t next = 0;
     for (std::optional<std::int16_t>* number :
          {&read.level, &read.fieldWidth, &read.fieldHeight, &read.mineTotal}) {
         const std::optional<QString> line =
-            next < lines.size() ? platform::DecodeGbLine(lines[next++]) : std::nullopt;
+            next < lines.size() ? platform::decodeGbLine(lines[next++]) : std::nullopt;
         if (!line) {
             return read;
         }
@@ -85,22 +88,26 @@ RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete, RecordsPart par
     }
     while (next < lines.size() &&
            read.tableCaptions.size() < std::size_t{BestTimes::captionCount}) {
-        std::optional<QString> caption = platform::DecodeGbLine(lines[next++]);
+        std::optional<QString> caption = platform::decodeGbLine(lines[next++]);
         if (!caption) {
             return read;
         }
         read.tableCaptions.push_back(std::move(*caption));
     }
-    // Bytes that are no GB18030 come back as U+FFFD and would be written back as that.
-    read.clean =
-        next == lineCount && std::none_of(read.tableCaptions.begin(), read.tableCaptions.end(),
-                                          [](const QString& caption) {
-                                              return caption.contains(QChar::ReplacementCharacter);
-                                          });
+    if (next == lineCount && file.whole) {
+        // Whatever the reading or the table changed (bytes that are no GB18030, a cut name, a
+        // line break inside a name, a number written another way) shows in what would be
+        // written back.
+        QByteArray asRead;
+        for (const QByteArray& line : lines) {
+            asRead += line + "\r\n";
+        }
+        read.clean = recordsBytes(settingsFrom(read)) == asRead;
+    }
     return read;
 }
 
-SavedSettings SettingsFrom(const RecordsRead& read) {
+SavedSettings settingsFrom(const RecordsRead& read) {
     SavedSettings settings;
     for (const auto& [value, target] :
          {std::pair{read.level, &settings.level}, std::pair{read.fieldWidth, &settings.fieldWidth},
@@ -117,18 +124,18 @@ SavedSettings SettingsFrom(const RecordsRead& read) {
     return settings;
 }
 
-QByteArray RecordsBytes(const SavedSettings& settings) {
+QByteArray recordsBytes(const SavedSettings& settings) {
     std::vector<QString> lines;
     for (const std::int16_t number :
          {settings.level, settings.fieldWidth, settings.fieldHeight, settings.mineTotal}) {
-        lines.push_back(NumberLine(number));
+        lines.push_back(numberLine(number));
     }
     for (int i = 0; i < BestTimes::captionCount; ++i) {
-        lines.push_back(OneLine(settings.bestTimes.caption(i)));
+        lines.push_back(oneLine(settings.bestTimes.caption(i)));
     }
     QByteArray bytes;
     for (const QString& line : lines) {
-        const std::optional<QByteArray> encoded = platform::EncodeGbLine(line);
+        const std::optional<QByteArray> encoded = platform::encodeGbLine(line);
         if (!encoded) {
             return {};
         }
@@ -137,12 +144,15 @@ QByteArray RecordsBytes(const SavedSettings& settings) {
     return bytes;
 }
 
-bool WriteRecords(const QString& path, const SavedSettings& settings) {
-    const QByteArray bytes = RecordsBytes(settings);
+bool writeRecords(const QString& path, const SavedSettings& settings, QString* error) {
+    const QByteArray bytes = recordsBytes(settings);
     if (bytes.isEmpty()) {
+        if (error != nullptr) {
+            *error = QStringLiteral("no GB18030 text codec");
+        }
         return false;
     }
-    return platform::ReplaceFile(path, bytes);
+    return platform::replaceFile(path, bytes, error);
 }
 
 } // namespace torvane::store

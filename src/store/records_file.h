@@ -15,17 +15,19 @@ namespace torvane::store {
 struct RecordsRead {
     std::optional<std::int16_t> level, fieldWidth, fieldHeight, mineTotal; // lines 1-4
     std::vector<QString> tableCaptions; // lines 5-10 as read, at most 6
-    // All ten lines read, every one sound: rewriting the file loses nothing of it.
+    // Writing back what was read gives the same text on all ten lines, only the kind of line
+    // end aside: the file loses nothing by being rewritten. Found only in a read of everything.
     bool clean = false;
 };
 
-// A records file's bytes as read at one moment: at most what the reader takes in, and whether
-// that was the whole file. Empty for anything that is not a readable regular file.
-struct RecordsFileBytes {
-    QByteArray bytes;
-    bool complete = true;
+// The first ten lines of a records file as read at one moment, without their ends, each cut
+// to a bound so that a long line costs only its own tail. Empty for anything that is not a
+// readable regular file.
+struct RecordsLines {
+    std::vector<QByteArray> lines;
+    bool whole = true; // no line ran past the bound
 };
-RecordsFileBytes LoadRecordsFile(const QString& path);
+RecordsLines loadRecordsFile(const QString& path);
 
 // The level and size are all the first frame needs; the table can wait for its first use.
 enum class RecordsPart { Everything, Numbers };
@@ -33,13 +35,11 @@ enum class RecordsPart { Everything, Numbers };
 // Reads as far as the file is sound and stops quietly at the first failure: a missing or
 // unreadable file or anything but a regular file, its end, or a number line that is no 16-bit
 // integer. Never throws.
-RecordsRead ReadRecords(const QString& path);
+RecordsRead readRecords(const QString& path);
 
-// The same reading on the file's bytes, with the same cap on their size. `complete` is false
-// when the bytes were cut off before the file's end, so a last line without an end may be only
-// part of a line.
-RecordsRead ReadRecordsFrom(QByteArrayView bytes, bool complete = true,
-                            RecordsPart part = RecordsPart::Everything);
+// The same reading on lines already loaded, or on a file's bytes.
+RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part = RecordsPart::Everything);
+RecordsRead readRecordsFrom(QByteArrayView bytes, RecordsPart part = RecordsPart::Everything);
 
 // Everything the file keeps: the last level with its field size, and the best times.
 struct SavedSettings {
@@ -52,14 +52,14 @@ struct SavedSettings {
 };
 
 // The settings one read yields: what the read did not reach keeps its first-start value.
-SavedSettings SettingsFrom(const RecordsRead& read);
+SavedSettings settingsFrom(const RecordsRead& read);
 
 // Replaces the file as a whole, or leaves the old one untouched: true when the whole file
-// landed. Never throws.
-bool WriteRecords(const QString& path, const SavedSettings& settings);
+// landed, else `error` says why. Never throws.
+bool writeRecords(const QString& path, const SavedSettings& settings, QString* error = nullptr);
 
 // The exact bytes written: ten GB18030 lines ending in CR LF. Empty when the toolkit has no
 // GB18030 codec.
-QByteArray RecordsBytes(const SavedSettings& settings);
+QByteArray recordsBytes(const SavedSettings& settings);
 
 } // namespace torvane::store

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace torvane::store {
@@ -16,7 +15,7 @@ const QString applicationId = QStringLiteral("io.github.torvane.torvane");
 
 // Permission bits mislead: root passes them yet cannot write on a read-only mount. Saving
 // creates a file beside the old one and renames it, so creating a file is the sound test.
-bool TakesNewFiles(const QString& folder) {
+bool takesNewFiles(const QString& folder) {
     if (folder.isEmpty()) {
         return false;
     }
@@ -26,7 +25,7 @@ bool TakesNewFiles(const QString& folder) {
 
 // An installed copy has its launcher or metadata in share/ beside its bin/ or games/ folder,
 // whatever the prefix.
-bool IsInstalled(const QString& executableDirectory) {
+bool isInstalled(const QString& executableDirectory) {
     const QDir share(executableDirectory + QStringLiteral("/../share"));
     return QFileInfo::exists(
                share.filePath(QStringLiteral("applications/%1.desktop").arg(applicationId))) ||
@@ -36,27 +35,28 @@ bool IsInstalled(const QString& executableDirectory) {
 
 } // namespace
 
-RecordsPaths RecordsLocationIn(const QString& executableDirectory,
+RecordsPaths recordsLocationIn(const QString& executableDirectory,
                                const QString& userDataDirectory) {
     const QString beside = executableDirectory + u'/' + fileName;
-    if (userDataDirectory.isEmpty() ||
-        (!IsInstalled(executableDirectory) && TakesNewFiles(executableDirectory))) {
+    if (!isInstalled(executableDirectory) && takesNewFiles(executableDirectory)) {
         return {beside, beside};
     }
-    // A failure here shows later as a quiet read and write failure, like any unwritable place.
-    QDir().mkpath(userDataDirectory);
-    const QString own = userDataDirectory + u'/' + fileName;
-    // Anything at the own path, even what cannot be read, is the user's file from now on;
-    // until then, records left beside the program are not left behind.
+    // Anything at a path, even what cannot be read, is a file the player may care about.
     const auto present = [](const QString& path) {
         return QFileInfo(path).exists() || QFileInfo(path).isSymLink();
     };
+    if (userDataDirectory.isEmpty()) {
+        return {present(beside) ? beside : QString(), QString()};
+    }
+    // The folder is made when the records are first saved there, which can then tell why not.
+    const QString own = userDataDirectory + u'/' + fileName;
+    // What is at the own path is the user's file from now on; until then, records left beside
+    // the program are not left behind.
     return {!present(own) && present(beside) ? beside : own, own};
 }
 
-RecordsPaths RecordsLocation() {
-    return RecordsLocationIn(platform::ExecutableDirectory(),
-                             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+RecordsPaths recordsLocation() {
+    return recordsLocationIn(platform::executableDirectory(), platform::userDataDirectory());
 }
 
 } // namespace torvane::store

@@ -5,7 +5,8 @@
 namespace torvane::store {
 
 // Where the records are read from and saved to. The two differ only for a first start in the
-// per-user folder while a file from before still lies beside the executable.
+// per-user folder while a file from before still lies beside the executable. `write` is empty
+// when there is nowhere to save: an installed copy without a per-user data folder.
 struct RecordsPaths {
     QString read;
     QString write;
@@ -15,11 +16,11 @@ struct RecordsPaths {
 // files; otherwise (an installed copy, or a folder that takes none) in the per-user data
 // folder, reading the file beside the executable until the per-user one exists. Needs a
 // QCoreApplication.
-RecordsPaths RecordsLocation();
+RecordsPaths recordsLocation();
 
-// The same choice for given folders. Probes the executable's folder by creating and removing a
-// file, and creates the per-user folder when it is chosen and missing.
-RecordsPaths RecordsLocationIn(const QString& executableDirectory,
+// The same choice for given folders; an empty per-user folder means there is none. Probes the
+// executable's folder by creating and removing a file.
+RecordsPaths recordsLocationIn(const QString& executableDirectory,
                                const QString& userDataDirectory);
 
 } // namespace torvane::store

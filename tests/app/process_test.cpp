@@ -74,12 +74,12 @@ TEST(Process, KilledWhileSavingLeavesAWholeFile) {
         saver.waitForFinished();
 
         const QByteArray bytes = fileBytes(path);
-        const RecordsRead read = ReadRecords(path);
+        const RecordsRead read = readRecords(path);
         ASSERT_EQ(read.tableCaptions.size(), 6u) << "round " << round;
         for (std::size_t i = 0; i < 6; ++i) {
             EXPECT_EQ(read.tableCaptions[i], QStringLiteral("第%1版").arg(*read.fieldWidth));
         }
-        ASSERT_EQ(bytes, RecordsBytes(SettingsFrom(read))) << "round " << round;
+        ASSERT_EQ(bytes, recordsBytes(settingsFrom(read))) << "round " << round;
     }
 }
 

@@ -16,6 +16,6 @@ int main(int argc, char* argv[]) {
         for (int i = 0; i < torvane::store::BestTimes::captionCount; ++i) {
             settings.bestTimes.setCaption(i, QStringLiteral("第%1版").arg(version));
         }
-        torvane::store::WriteRecords(path, settings);
+        torvane::store::writeRecords(path, settings);
     }
 }

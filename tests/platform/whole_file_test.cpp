@@ -1,7 +1,11 @@
 #include "platform/whole_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,41 +13,120 @@
 namespace torvane::platform {
 namespace {
 
-// Root saving a player's file must leave it the player's: a rename puts a new file in place.
-TEST(ReplaceFile, KeepsTheOwnerAndModeOfTheFileItReplaces) {
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+struct stat statOf(const QString& path) {
+    struct stat info {};
+    EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &info), 0) << path.toStdString();
+    return info;
+}
+
+// Root saving or backing up a player's file must leave it the player's: a rename or a copy
+// puts a new file in place.
+TEST(WholeFile, RootKeepsThePlayersOwnerAndMode) {
     if (::geteuid() != 0) {
         GTEST_SKIP() << "only root can give a file to someone else";
     }
     QTemporaryDir folder;
     const QString path = folder.filePath("result.sav");
-    const QByteArray name = QFile::encodeName(path);
-    ASSERT_TRUE(ReplaceFile(path, "old"));
-    ASSERT_EQ(::chown(name.constData(), 65534, 65534), 0);
-    ASSERT_EQ(::chmod(name.constData(), 0640), 0);
+    ASSERT_TRUE(replaceFile(path, "old"));
+    ASSERT_EQ(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0640), 0);
 
-    ASSERT_TRUE(ReplaceFile(path, "new"));
-    struct stat info {};
-    ASSERT_EQ(::stat(name.constData(), &info), 0);
-    EXPECT_EQ(info.st_uid, 65534u);
-    EXPECT_EQ(info.st_gid, 65534u);
-    EXPECT_EQ(info.st_mode & 07777, 0640u);
-    const std::optional<FileStart> read = ReadRegularFile(path, 100);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->bytes, "new");
-    EXPECT_TRUE(read->complete);
+    ASSERT_TRUE(replaceFile(path, "new"));
+    ASSERT_EQ(copyToNewFile(path, path + ".bak"), path + ".bak");
+    for (const QString& written : {path, path + ".bak"}) {
+        const struct stat info = statOf(written);
+        EXPECT_EQ(info.st_uid, 65534u) << written.toStdString();
+        EXPECT_EQ(info.st_gid, 65534u) << written.toStdString();
+        EXPECT_EQ(info.st_mode & 07777, 0640u) << written.toStdString();
+        EXPECT_EQ(contents(written), "new");
+    }
 }
 
-TEST(ReadRegularFile, TellsAFileThatGoesOnPastTheLimit) {
+// Nothing to take the owner and mode from: the writer must be able to read the file back.
+TEST(WholeFile, ANewFileIsTheWritersToReadAndWrite) {
     QTemporaryDir folder;
-    const QString path = folder.filePath("f");
-    ASSERT_TRUE(ReplaceFile(path, "12345"));
-    for (const auto& [limit, bytes, complete] :
-         {std::tuple{5, "12345", true}, std::tuple{4, "1234", false}}) {
-        const std::optional<FileStart> read = ReadRegularFile(path, limit);
-        ASSERT_TRUE(read);
-        EXPECT_EQ(read->bytes, bytes);
-        EXPECT_EQ(read->complete, complete) << limit;
+    const QString path = folder.filePath("result.sav");
+    ASSERT_TRUE(replaceFile(path, "new"));
+    const struct stat info = statOf(path);
+    EXPECT_EQ(info.st_uid, ::geteuid());
+    EXPECT_EQ(info.st_mode & 0600, 0600u);
+}
+
+// Whatever already holds the backup's name (an earlier backup, a folder, a dangling symlink)
+// is left as it is, and the copy takes the next free name.
+TEST(CopyToNewFile, TakesTheFirstFreeNameAndTouchesNothingElse) {
+    enum class Kind { File, Folder, DanglingLink };
+    struct Case {
+        const char* what;
+        std::vector<Kind> taken; // .bak, .bak.1, ...
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"nothing there", {}, "result.sav.bak"},
+        {"an earlier backup", {Kind::File}, "result.sav.bak.1"},
+        {"two earlier backups", {Kind::File, Kind::File}, "result.sav.bak.2"},
+        {"a folder", {Kind::Folder}, "result.sav.bak.1"},
+        {"a dangling symlink", {Kind::DanglingLink}, "result.sav.bak.1"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("result.sav");
+        ASSERT_TRUE(replaceFile(path, "damaged\r\n"));
+        QStringList names;
+        for (std::size_t n = 0; n < c.taken.size(); ++n) {
+            names << path + ".bak" + (n == 0 ? QString() : u'.' + QString::number(n));
+            switch (c.taken[n]) {
+            case Kind::File:
+                ASSERT_TRUE(replaceFile(names.back(), "earlier"));
+                break;
+            case Kind::Folder:
+                ASSERT_TRUE(QDir().mkdir(names.back()));
+                break;
+            case Kind::DanglingLink:
+                ASSERT_TRUE(QFile::link(folder.filePath("nowhere"), names.back()));
+                break;
+            }
+        }
+        EXPECT_EQ(copyToNewFile(path, path + ".bak"), folder.filePath(c.expected)) << c.what;
+        EXPECT_EQ(contents(folder.filePath(c.expected)), "damaged\r\n") << c.what;
+        for (std::size_t n = 0; n < c.taken.size(); ++n) {
+            if (c.taken[n] == Kind::File) {
+                EXPECT_EQ(contents(names[static_cast<qsizetype>(n)]), "earlier") << c.what;
+            }
+        }
+        EXPECT_FALSE(QFileInfo::exists(folder.filePath("nowhere"))) << c.what;
     }
+}
+
+// A FIFO is never read, even one a writer feeds with a records file; and opening one never
+// waits for a writer. A hang is bounded here and fails the test instead.
+TEST(OpenRegularFile, NeitherWaitsForNorReadsAFifo) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("result.sav");
+    const QByteArray name = QFile::encodeName(path);
+    ASSERT_EQ(::mkfifo(name.constData(), 0600), 0);
+
+    auto opening = std::async(std::launch::async, [&path] { return openRegularFile(path); });
+    if (opening.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        // The reader waits in open(); a writer coming and going lets it go.
+        ::close(::open(name.constData(), O_WRONLY | O_NONBLOCK));
+        ADD_FAILURE() << "opening a FIFO waited for a writer";
+    }
+    EXPECT_EQ(opening.get(), nullptr);
+
+    // A reader end held open lets the writer in; the records wait in the pipe.
+    const int holder = ::open(name.constData(), O_RDONLY | O_NONBLOCK);
+    const int writer = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::write(writer, " 1 \r\n 16 \r\n", 11), 11);
+    EXPECT_EQ(openRegularFile(path), nullptr);
+    ::close(writer);
+    ::close(holder);
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 namespace torvane::store {
 namespace {
 
-void Touch(const QString& path) {
+void touch(const QString& path) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
@@ -16,28 +16,39 @@ void Touch(const QString& path) {
 
 TEST(RecordsLocation, BuildTreesKeepTheFileBesideInstalledCopiesAndLockedFoldersPerUser) {
     enum class Folder { Writable, Missing, Proc }; // /proc takes no new file even from root
+    // What the per-user path holds; NoFolder: there is no per-user folder at all.
+    enum class Own { Nothing, File, DanglingLink, NoFolder };
     struct Case {
         const char* what;
         Folder folder;
         const char* installedMark; // relative to the program's folder, or null
-        bool besideFile, userFile;
-        const char* read; // "beside" or "user"
+        bool besideFile;
+        Own own;
+        const char* read; // "beside", "user" or "" for none
         const char* write;
     };
+    const char* const installed = "../share/applications/io.github.torvane.torvane.desktop";
     const Case cases[] = {
-        {"build tree", Folder::Writable, nullptr, true, false, "beside", "beside"},
-        {"cmake --install prefix", Folder::Writable,
-         "../share/applications/io.github.torvane.torvane.desktop", false, false, "user", "user"},
+        {"build tree", Folder::Writable, nullptr, true, Own::Nothing, "beside", "beside"},
+        {"cmake --install prefix", Folder::Writable, installed, false, Own::Nothing, "user",
+         "user"},
         {"installed, metadata only", Folder::Writable,
-         "../share/metainfo/io.github.torvane.torvane.metainfo.xml", false, false, "user", "user"},
-        {"installed, old file beside", Folder::Writable,
-         "../share/applications/io.github.torvane.torvane.desktop", true, false, "beside", "user"},
-        {"installed, both files", Folder::Writable,
-         "../share/applications/io.github.torvane.torvane.desktop", true, true, "user", "user"},
+         "../share/metainfo/io.github.torvane.torvane.metainfo.xml", false, Own::Nothing, "user",
+         "user"},
+        {"installed, old file beside", Folder::Writable, installed, true, Own::Nothing, "beside",
+         "user"},
+        {"installed, both files", Folder::Writable, installed, true, Own::File, "user", "user"},
+        {"installed, a dangling symlink as its own", Folder::Writable, installed, true,
+         Own::DanglingLink, "user", "user"},
+        {"installed, no per-user folder", Folder::Writable, installed, true, Own::NoFolder,
+         "beside", ""},
+        {"installed, nothing anywhere", Folder::Writable, installed, false, Own::NoFolder, "", ""},
+        {"build tree, no per-user folder", Folder::Writable, nullptr, false, Own::NoFolder,
+         "beside", "beside"},
         {"other program's launcher", Folder::Writable, "../share/applications/other.desktop", false,
-         false, "beside", "beside"},
-        {"missing folder", Folder::Missing, nullptr, false, false, "user", "user"},
-        {"read-only folder", Folder::Proc, nullptr, false, false, "user", "user"},
+         Own::Nothing, "beside", "beside"},
+        {"missing folder", Folder::Missing, nullptr, false, Own::Nothing, "user", "user"},
+        {"read-only folder", Folder::Proc, nullptr, false, Own::Nothing, "user", "user"},
     };
     for (const Case& c : cases) {
         QTemporaryDir scratch;
@@ -48,30 +59,34 @@ TEST(RecordsLocation, BuildTreesKeepTheFileBesideInstalledCopiesAndLockedFolders
             QDir().mkpath(program);
         }
         if (c.installedMark != nullptr) {
-            Touch(QDir(program).filePath(QString::fromLatin1(c.installedMark)));
+            touch(QDir(program).filePath(QString::fromLatin1(c.installedMark)));
         }
-        const QString userFolder = scratch.filePath("data/Torvane");
+        const QString userFolder =
+            c.own == Own::NoFolder ? QString() : scratch.filePath("data/Torvane");
         const QString beside = program + "/result.sav";
         const QString user = userFolder + "/result.sav";
         if (c.besideFile) {
-            Touch(beside);
+            touch(beside);
         }
-        if (c.userFile) {
-            Touch(user);
+        if (c.own == Own::File) {
+            touch(user);
+        } else if (c.own == Own::DanglingLink) {
+            QDir().mkpath(userFolder);
+            ASSERT_TRUE(QFile::link(scratch.filePath("nowhere"), user));
         }
         const auto expected = [&](const char* where) {
-            return QString::fromLatin1(where) == u"beside" ? beside : user;
+            const QString place = QString::fromLatin1(where);
+            return place == u"beside" ? beside : place == u"user" ? user : QString();
         };
-        const RecordsPaths paths = RecordsLocationIn(program, userFolder);
+        const RecordsPaths paths = recordsLocationIn(program, userFolder);
         EXPECT_EQ(paths.read, expected(c.read)) << c.what;
-        EXPECT_EQ(paths.write, expected(c.write)) << c.what;
-        // The probe leaves nothing behind; the per-user folder exists once it is chosen.
+        EXPECT_EQ(paths.write, expected(c.write)) << c.what; // never "/result.sav"
+        // The probe leaves nothing behind.
         if (c.folder == Folder::Writable) {
             EXPECT_TRUE(
                 QDir(program).entryList(QDir::Hidden | QDir::Files).filter(".torvane").isEmpty())
                 << c.what;
         }
-        EXPECT_EQ(QFileInfo(userFolder).isDir(), paths.write == user) << c.what;
     }
 }
 

@@ -8,11 +8,11 @@
 #include <string>
 
 // What start-up makes of any read of the records file, checked on the production path:
-// SettingsFrom, then the level and field the window selects. Shared by the records property
+// settingsFrom, then the level and field the window selects. Shared by the records property
 // test and the records fuzzer. Each check is empty when it holds, else what is wrong.
 namespace torvane::store::checks {
 
-inline std::string Shown(const SavedSettings& s) {
+inline std::string shown(const SavedSettings& s) {
     std::string shown = std::to_string(s.level) + " | " + std::to_string(s.fieldWidth) + " x " +
                         std::to_string(s.fieldHeight) + ", " + std::to_string(s.mineTotal);
     for (int i = 0; i < BestTimes::captionCount; ++i) {
@@ -23,7 +23,7 @@ inline std::string Shown(const SavedSettings& s) {
 
 // A caption as the table keeps it: the whole caption read, or its start when the read one is
 // longer than the table takes, never half of a surrogate pair.
-inline bool KeptAsRead(const QString& kept, const QString& read) {
+inline bool keptAsRead(const QString& kept, const QString& read) {
     constexpr qsizetype most = BestTimes::maxCaptionLength;
     if (read.size() <= most) {
         return kept == read;
@@ -33,7 +33,7 @@ inline bool KeptAsRead(const QString& kept, const QString& read) {
 }
 
 // The settings hold every value the read reached; the rest keep the first start's.
-inline std::string ReadFault(const RecordsRead& read, const SavedSettings& settings) {
+inline std::string readFault(const RecordsRead& read, const SavedSettings& settings) {
     const std::optional<std::int16_t> numbers[] = {read.level, read.fieldWidth, read.fieldHeight,
                                                    read.mineTotal};
     const std::int16_t firstStart[] = {1, 0, 0, 0};
@@ -42,7 +42,7 @@ inline std::string ReadFault(const RecordsRead& read, const SavedSettings& setti
     for (int n = 0; n < 4; ++n) {
         if (held[n] != numbers[n].value_or(firstStart[n])) {
             return "number line " + std::to_string(n + 1) + " holds " + std::to_string(held[n]) +
-                   ": " + Shown(settings);
+                   ": " + shown(settings);
         }
     }
     for (int i = 0; i < BestTimes::captionCount; ++i) {
@@ -50,7 +50,7 @@ inline std::string ReadFault(const RecordsRead& read, const SavedSettings& setti
         const QString& kept = settings.bestTimes.caption(i);
         const bool sound =
             at < read.tableCaptions.size()
-                ? KeptAsRead(kept, read.tableCaptions[at])
+                ? keptAsRead(kept, read.tableCaptions[at])
                 : kept == (i % 2 == 0 ? QStringLiteral("999") : QStringLiteral("匿名"));
         if (!sound) {
             return "caption " + std::to_string(i) + " is [" + kept.toStdString() + "], read [" +
@@ -64,23 +64,47 @@ inline std::string ReadFault(const RecordsRead& read, const SavedSettings& setti
 
 // The window can start what the settings hold: the level it selects and that level's field,
 // through the same functions it uses.
-inline std::string StartFault(const SavedSettings& settings) {
+inline std::string startFault(const SavedSettings& settings) {
     const std::int16_t level = game::SelectableLevel(settings.level);
     if (level < game::Beginner || level > game::Custom) {
-        return "level " + std::to_string(level) + " selected: " + Shown(settings);
+        return "level " + std::to_string(level) + " selected: " + shown(settings);
     }
     const game::FieldSize field = dialogs::FieldOfLevel(
         level, dialogs::TextsOf({settings.fieldWidth, settings.fieldHeight, settings.mineTotal}));
     if (!game::IsPlayable(field)) {
         return "unplayable " + std::to_string(field.columns) + " x " + std::to_string(field.rows) +
-               ", " + std::to_string(field.mines) + " mines: " + Shown(settings);
+               ", " + std::to_string(field.mines) + " mines: " + shown(settings);
+    }
+    return {};
+}
+
+// A clean read loses nothing: what is written back is the file's first ten lines, whatever
+// their line ends were.
+inline std::string cleanFault(QByteArrayView bytes, const RecordsRead& read,
+                              const QByteArray& written) {
+    if (!read.clean) {
+        return {};
+    }
+    QByteArray lines = bytes.toByteArray().replace("\r\n", "\n").replace('\r', '\n');
+    if (!lines.endsWith('\n')) {
+        lines += '\n';
+    }
+    qsizetype end = 0;
+    for (int line = 0; line < 10; ++line) {
+        end = lines.indexOf('\n', end) + 1;
+        if (end == 0) {
+            return "clean with fewer than ten lines";
+        }
+    }
+    if (lines.first(end) != QByteArray(written).replace("\r\n", "\n")) {
+        return "clean, but the lines written back differ: " + written.toHex(' ').toStdString();
     }
     return {};
 }
 
 // `back`, the settings read again from what was written of `settings`, are the same; a line
 // break inside a caption comes back as a blank.
-inline std::string RoundTripFault(const SavedSettings& settings, const SavedSettings& back) {
+inline std::string roundTripFault(const SavedSettings& settings, const SavedSettings& back) {
     SavedSettings expected = settings;
     for (int i = 0; i < BestTimes::captionCount; ++i) {
         QString caption = settings.bestTimes.caption(i);
@@ -92,7 +116,7 @@ inline std::string RoundTripFault(const SavedSettings& settings, const SavedSett
         expected.bestTimes.setCaption(i, caption);
     }
     if (back != expected) {
-        return "wrote " + Shown(expected) + ", read back " + Shown(back);
+        return "wrote " + shown(expected) + ", read back " + shown(back);
     }
     return {};
 }

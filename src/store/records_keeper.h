@@ -1,0 +1,63 @@
+#pragma once
+
+#include "store/records_file.h"
+#include "store/records_location.h"
+
+#include <QString>
+#include <optional>
+
+namespace torvane::store {
+
+// Why the records could not be kept, and where.
+struct RecordsProblem {
+    enum class Kind {
+        NoFolder,    // no per-user folder, or one that cannot be made
+        NotWritten,  // the file could not be written
+        NotBackedUp, // a damaged file could not be copied aside, so it is left as it is
+    };
+    Kind kind;
+    QString path;
+    QString reason; // in the words of the system, for the player and for a bug report
+};
+
+// The one owner of the records file during a session. Every save reads the file again just
+// before writing and keeps the better record of each level, so copies running at once all
+// keep theirs; a file that does not read cleanly is first copied to a new backup and is never
+// rewritten when that fails. Saves are meant for every change: a level chosen, a custom size
+// played, a record set or named, and the close.
+class RecordsKeeper {
+  public:
+    explicit RecordsKeeper(RecordsPaths paths);
+
+    // The last level and its field size, read at start-up without decoding any name; the table
+    // in the result is the first start's. The lines read stay here for readBestTimes().
+    SavedSettings readLevel();
+
+    // The best times: from the start-up read (decoded now, on first use), or as the last save
+    // left them in the file.
+    BestTimes readBestTimes();
+
+    // Writes the settings, merged with the file as it is now: the level and size are these,
+    // each level's record the better one. Returns the table the file holds afterwards (or
+    // would, when the write failed), for the game to show.
+    BestTimes save(const SavedSettings& settings);
+
+    // The first problem of the session, once; it has been printed to standard error already.
+    std::optional<RecordsProblem> takeProblem();
+
+    const RecordsPaths& paths() const { return paths_; }
+
+  private:
+    void report(RecordsProblem::Kind kind, const QString& path, const QString& reason);
+
+    RecordsPaths paths_;
+    std::optional<RecordsLines> startUpLines_;
+    // The table as this copy last read it from the file or wrote it there.
+    std::optional<BestTimes> known_;
+    // A damaged file could not be backed up: it is not rewritten for the rest of the session.
+    bool frozen_ = false;
+    bool reported_ = false;
+    std::optional<RecordsProblem> problem_;
+};
+
+} // namespace torvane::store
