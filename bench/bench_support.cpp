@@ -4,8 +4,8 @@
 
 namespace torvane::bench {
 
-void Steady(benchmark::internal::Benchmark* b) {
-    b->Unit(benchmark::kMicrosecond)
+void steady(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Unit(benchmark::kMicrosecond)
         ->MinTime(0.2)
         ->Repetitions(9)
         ->ReportAggregatesOnly(true)
@@ -17,13 +17,17 @@ void Steady(benchmark::internal::Benchmark* b) {
         });
 }
 
-std::vector<Point> NumberedCells(const game::Game& game) {
-    std::vector<Point> numbered;
-    for (int y = 0; y < game.fieldHeight(); ++y) {
-        for (int x = 0; x < game.fieldWidth(); ++x) {
-            const int value = game.mineMap()[x][y];
-            if (value >= 1 && value <= 6) {
-                numbered.push_back(CellCentre(x, y));
+std::vector<game::Cell> numberedCells(const game::Game& game) {
+    std::vector<game::Cell> numbered;
+    for (int y = 0; y < game.fieldSize().rows; ++y) {
+        for (int x = 0; x < game.fieldSize().columns; ++x) {
+            const game::Cell cell{x, y};
+            const auto neighbours = game::neighbours(cell);
+            if (!game.hasMine(cell) &&
+                std::any_of(neighbours.begin(), neighbours.end(), [&game](game::Cell n) {
+                    return game.contains(n) && game.hasMine(n);
+                })) {
+                numbered.push_back(cell);
             }
         }
     }

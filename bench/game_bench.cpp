@@ -1,4 +1,4 @@
-// The rules alone, against a window that draws nothing.
+// The rules alone: the model, with nothing drawn.
 #include "bench_support.h"
 #include "game/game.h"
 
@@ -7,74 +7,64 @@
 namespace torvane::bench {
 namespace {
 
+using game::Action;
+using game::Cell;
+using game::Custom;
 using game::Game;
 
-// A custom field; its first game is laid here, outside the timing.
-void Size(Game& game, std::int16_t columns, std::int16_t rows, std::int16_t mines) {
-    game.StartLevel(game::Custom, {columns, rows, mines});
-}
-
-void NewGame30x30(benchmark::State& state) {
-    NullPort port;
-    Game game(port);
-    Size(game, 30, 30, 300);
+void newGame30x30(benchmark::State& state) {
+    Game game = seededGame();
+    game.startLevel(Custom, {30, 30, 300});
     for (auto _ : state) {
-        game.NewGame();
-        benchmark::DoNotOptimize(game.mineMap());
+        benchmark::DoNotOptimize(game.newGame().cells.data());
     }
 }
-BENCHMARK(NewGame30x30)->Apply(Steady);
+BENCHMARK(newGame30x30)->Apply(steady);
 
 // One press opens all 900 cells of an empty field, then the game is won.
-void FloodWholeField(benchmark::State& state) {
-    NullPort port;
-    Game game(port);
-    Size(game, 30, 30, 0);
-    const Point at = CellCentre(0, 0);
+void floodWholeField(benchmark::State& state) {
+    Game game = seededGame();
+    game.startLevel(Custom, {30, 30, 0});
     for (auto _ : state) {
         state.PauseTiming();
-        game.NewGame();
+        game.newGame();
         state.ResumeTiming();
-        game.Press(1, at.x, at.y);
+        game.press(Cell{0, 0}, Action::Open);
         if (game.cellsToOpen() != 0) {
             state.SkipWithError("the field was not cleared");
         }
     }
 }
-BENCHMARK(FloodWholeField)->Apply(Steady);
+BENCHMARK(floodWholeField)->Apply(steady);
 
 // Presses every numbered cell of a 30 x 30 field with 300 mines in turn.
-void PressNumberedCell(benchmark::State& state) {
-    NullPort port;
-    Game game(port);
-    Size(game, 30, 30, 300);
-    std::vector<Point> numbered;
+void pressNumberedCell(benchmark::State& state) {
+    Game game = seededGame();
+    game.startLevel(Custom, {30, 30, 300});
+    std::vector<Cell> numbered;
     std::size_t next = 0;
     for (auto _ : state) {
         if (next == numbered.size()) {
             state.PauseTiming();
-            game.NewGame();
-            numbered = NumberedCells(game);
+            game.newGame();
+            numbered = numberedCells(game);
             next = 0;
             state.ResumeTiming();
         }
-        game.Press(1, numbered[next].x, numbered[next].y);
-        ++next;
+        benchmark::DoNotOptimize(game.press(numbered[next++], Action::Open).cells.data());
     }
 }
-BENCHMARK(PressNumberedCell)->Apply(Steady);
+BENCHMARK(pressNumberedCell)->Apply(steady);
 
 // Flags and unflags one covered cell.
-void FlagCell(benchmark::State& state) {
-    NullPort port;
-    Game game(port);
-    Size(game, 30, 30, 300);
-    const Point at = CellCentre(15, 15);
+void flagCell(benchmark::State& state) {
+    Game game = seededGame();
+    game.startLevel(Custom, {30, 30, 300});
     for (auto _ : state) {
-        game.Press(2, at.x, at.y);
+        benchmark::DoNotOptimize(game.press(Cell{15, 15}, Action::Flag).cells.data());
     }
 }
-BENCHMARK(FlagCell)->Apply(Steady);
+BENCHMARK(flagCell)->Apply(steady);
 
 } // namespace
 } // namespace torvane::bench

@@ -1,166 +1,173 @@
-// The game with its real drawing: the field image alone, then the shown main window
-// on the offscreen platform, with the repaints a player would wait for.
+// The game with its real drawing: the field image alone, then the shown main window with its
+// state and session on the offscreen platform, with the repaints a player would wait for.
+#include "app/game_session.h"
+#include "app/game_state.h"
 #include "bench_support.h"
+#include "dialogs/custom_size_texts.h"
 #include "game/game.h"
+#include "platform/control_names.h"
 #include "view/field_view.h"
+#include "view/hex_layout.h"
 #include "view/main_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 #include <vector>
 
 namespace torvane::bench {
 namespace {
 
-using game::Game;
+using game::Action;
+using game::Cell;
 using view::FieldView;
-using view::MainWindow;
 
-// Draws into a real field view, which is never shown.
-class PicturePort : public NullPort {
-  public:
-    explicit PicturePort(FieldView& picture) : picture_(picture) {}
-    void PaintTile(int x, int y, game::TileIndex t) override { picture_.DrawTile(x, y, t); }
-    void RefreshField() override { picture_.Refresh(); }
-
-  private:
-    FieldView& picture_;
-};
-
-// The field's first game is laid here, outside the timing.
+// A game drawn into a real field view, which is never shown. The field's first game is laid
+// here, outside the timing.
 struct DrawnGame {
-    DrawnGame(std::int16_t columns, std::int16_t rows, std::int16_t mines) {
-        picture.SetFieldSize(columns, rows);
-        game.StartLevel(game::Custom, {columns, rows, mines});
+    explicit DrawnGame(game::FieldSize size) {
+        game.startLevel(game::Custom, size);
+        picture.resizeToField(game);
     }
+    void draw(const game::Change& change) { picture.drawCells(game, change.cells); }
+
+    game::Game game = seededGame();
     FieldView picture;
-    PicturePort port{picture};
-    Game game{port};
 };
 
-// The 1,800 blits of a new 30 x 30 field into the field image.
-void NewGame30x30_Image(benchmark::State& state) {
-    DrawnGame drawn(30, 30, 300);
+// The 900 cells of a new 30 x 30 field drawn into the field image.
+void newGame30x30Image(benchmark::State& state) {
+    DrawnGame drawn({30, 30, 300});
     for (auto _ : state) {
-        drawn.game.NewGame();
+        drawn.draw(drawn.game.newGame());
     }
 }
-BENCHMARK(NewGame30x30_Image)->Apply(Steady);
+BENCHMARK(newGame30x30Image)->Apply(steady);
 
-void FloodWholeField_Image(benchmark::State& state) {
-    DrawnGame drawn(30, 30, 0);
-    const Point at = CellCentre(0, 0);
+void floodWholeFieldImage(benchmark::State& state) {
+    DrawnGame drawn({30, 30, 0});
     for (auto _ : state) {
         state.PauseTiming();
-        drawn.game.NewGame();
+        drawn.draw(drawn.game.newGame());
         state.ResumeTiming();
-        drawn.game.Press(1, at.x, at.y);
+        drawn.draw(drawn.game.press(Cell{0, 0}, Action::Open));
     }
 }
-BENCHMARK(FloodWholeField_Image)->Apply(Steady);
+BENCHMARK(floodWholeFieldImage)->Apply(steady);
 
-// A shown main window on a 30 x 30 custom field with mines from a fixed seed.
+// The shown main window with the state and session main() gives it, on a custom field with
+// mines from a fixed seed; its records file lives in a folder of its own.
 struct ShownWindow {
-    ShownWindow(std::int16_t columns, std::int16_t rows, std::int16_t mines) {
-        window.SetRandomSource(SeededDraws());
-        window.restoreLevel(game::Custom, {columns, rows, mines});
+    explicit ShownWindow(game::FieldSize size) {
+        session.loadSettings();
+        state.setCustomTexts(dialogs::textsOf(size));
+        window.showLevel(state.selectLevel(game::Custom));
         window.show();
-        Settle();
-        field = window.findChild<FieldView*>(QStringLiteral("Picture2"));
-        newGame = window.findChild<QAction*>(QStringLiteral("menuNew"));
+        settle();
+        field = window.findChild<FieldView*>(controlName::field);
+        newGameItem = window.findChild<QAction*>(controlName::newGameItem);
     }
     // Everything a press or a menu item left for the event loop: label and window repaints.
-    static void Settle() { QApplication::processEvents(); }
+    static void settle() { QApplication::processEvents(); }
 
-    void Press(Qt::MouseButton button, Point at) {
-        const QPointF local(at.x + FieldView::border, at.y + FieldView::border);
+    void press(Qt::MouseButton button, Cell cell) {
+        // The middle of the cell's hit area, inside the frame.
+        const QPoint tile = view::tilePosition(cell);
+        const QPointF local(tile.x() + view::cellPitch / 2 + FieldView::border,
+                            tile.y() + view::hitTop + view::rowPitch / 2 + FieldView::border);
         QMouseEvent event(QEvent::MouseButtonPress, local, field->mapToGlobal(local), button,
                           button, Qt::NoModifier);
         QApplication::sendEvent(field, &event);
     }
-    void NewGame() {
-        newGame->trigger();
-        Settle();
+    void newGame() {
+        newGameItem->trigger();
+        settle();
     }
+    void chooseLevel(game::Level level) {
+        window.findChild<QAction*>(controlName::indexed(controlName::levelItem, level))->trigger();
+        settle();
+    }
+    const game::Game& game() const { return state.game(); }
 
-    MainWindow window;
+    QTemporaryDir records;
+    app::GameState state{SeededDraws(), [] { return 0.0; }};
+    view::MainWindow window{state.game()};
+    app::GameSession session{state, window, records.filePath(QStringLiteral("result.sav"))};
     FieldView* field = nullptr;
-    QAction* newGame = nullptr;
+    QAction* newGameItem = nullptr;
 };
 
-void NewGame30x30_Window(benchmark::State& state) {
-    ShownWindow shown(30, 30, 300);
+void newGame30x30Window(benchmark::State& state) {
+    ShownWindow shown({30, 30, 300});
     for (auto _ : state) {
-        shown.NewGame();
+        shown.newGame();
     }
 }
-BENCHMARK(NewGame30x30_Window)->Apply(Steady);
+BENCHMARK(newGame30x30Window)->Apply(steady);
 
-void FloodWholeField_Window(benchmark::State& state) {
-    ShownWindow shown(30, 30, 0);
-    const Point at = CellCentre(0, 0);
+void floodWholeFieldWindow(benchmark::State& state) {
+    ShownWindow shown({30, 30, 0});
     for (auto _ : state) {
         state.PauseTiming();
-        shown.NewGame();
+        shown.newGame();
         state.ResumeTiming();
-        shown.Press(Qt::LeftButton, at);
-        ShownWindow::Settle();
-        if (shown.window.game().cellsToOpen() != 0 || shown.window.game().gameOn()) {
+        shown.press(Qt::LeftButton, {0, 0});
+        ShownWindow::settle();
+        if (shown.game().cellsToOpen() != 0 || shown.game().isPlaying()) {
             state.SkipWithError("the field was not cleared");
         }
     }
 }
-BENCHMARK(FloodWholeField_Window)->Apply(Steady);
+BENCHMARK(floodWholeFieldWindow)->Apply(steady);
 
 // The common press: one numbered cell opens, the field and the counter repaint.
-void PressNumberedCell_Window(benchmark::State& state) {
-    ShownWindow shown(30, 30, 300);
-    const Game& game = shown.window.game();
-    std::vector<Point> numbered;
+void pressNumberedCellWindow(benchmark::State& state) {
+    ShownWindow shown({30, 30, 300});
+    std::vector<Cell> numbered;
     std::size_t next = 0;
     for (auto _ : state) {
         if (next == numbered.size()) {
             state.PauseTiming();
-            shown.NewGame();
-            numbered = NumberedCells(game);
+            shown.newGame();
+            numbered = numberedCells(shown.game());
             next = 0;
             state.ResumeTiming();
         }
-        shown.Press(Qt::LeftButton, numbered[next++]);
-        ShownWindow::Settle();
+        shown.press(Qt::LeftButton, numbered[next++]);
+        ShownWindow::settle();
     }
-    if (!game.gameOn()) {
+    if (!shown.game().isPlaying()) {
         state.SkipWithError("a numbered cell ended the game");
     }
 }
-BENCHMARK(PressNumberedCell_Window)->Apply(Steady);
+BENCHMARK(pressNumberedCellWindow)->Apply(steady);
 
 // A flag set or taken away, with the field and the counter repainted.
-void FlagCell_Window(benchmark::State& state) {
-    ShownWindow shown(30, 30, 300);
-    const Point at = CellCentre(15, 15);
+void flagCellWindow(benchmark::State& state) {
+    ShownWindow shown({30, 30, 300});
     for (auto _ : state) {
-        shown.Press(Qt::RightButton, at);
-        ShownWindow::Settle();
+        shown.press(Qt::RightButton, {15, 15});
+        ShownWindow::settle();
     }
 }
-BENCHMARK(FlagCell_Window)->Apply(Steady);
+BENCHMARK(flagCellWindow)->Apply(steady);
 
-// From intermediate to expert: clear, resize, window sizing, new game and the
+// From intermediate to expert through the level menu: resize, window sizing, new game and the
 // repaint of the resized window.
-void SelectExpertLevel_Window(benchmark::State& state) {
-    ShownWindow shown(16, 16, 35);
+void selectExpertLevelWindow(benchmark::State& state) {
+    ShownWindow shown({16, 16, 35});
     for (auto _ : state) {
         state.PauseTiming();
-        shown.window.selectLevel(game::Intermediate);
-        ShownWindow::Settle();
+        shown.chooseLevel(game::Intermediate);
         state.ResumeTiming();
-        shown.window.selectLevel(game::Expert);
-        ShownWindow::Settle();
+        shown.chooseLevel(game::Expert);
+    }
+    if (shown.game().level() != game::Expert) {
+        state.SkipWithError("the expert level was not chosen");
     }
 }
-BENCHMARK(SelectExpertLevel_Window)->Apply(Steady);
+BENCHMARK(selectExpertLevelWindow)->Apply(steady);
 
 } // namespace
 } // namespace torvane::bench

@@ -1,27 +1,45 @@
-#include "game/game.h"
-#include "recording_port.h"
+#include "game/testing/scripted_game.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace torvane::game {
 namespace {
 
-using testing::LayField;
-using testing::PressCell;
-using testing::Record;
-using testing::RecordingPort;
+using testing::ScriptedGame;
 
+// One mine at the left of three cells in a row.
 class ClockTest : public ::testing::Test {
   protected:
-    // A running clock: the first press starts it, even beside the cells.
-    void SetUp() override {
-        LayField(game, port, 3, 1, {{0, 0}}, Beginner);
-        game.Press(1, 200, 200);
-        port.ClearLog();
+    void SetUp() override { scripted.lay(3, 1, {{0, 0}}, Beginner); }
+    // Moves the time source on to this many seconds and lets the clock read it.
+    void at(double seconds) {
+        scripted.now = seconds;
+        game.updateClock();
     }
-    RecordingPort port;
-    Game game{port};
+    ScriptedGame scripted;
+    Game& game = scripted.game;
 };
+
+TEST_F(ClockTest, TheFirstPressOfAnyKindStartsItOnce) {
+    struct Case {
+        std::optional<Cell> cell;
+        Action action;
+    };
+    for (const Case c : {Case{Cell{1, 0}, Action::Flag}, Case{Cell{1, 0}, Action::None},
+                         Case{Cell{1, 0}, Action::Open}, Case{Cell{5, 0}, Action::Open},
+                         Case{std::nullopt, Action::Open}}) {
+        SetUp();
+        at(100.0);
+        ASSERT_FALSE(game.clock().running);
+        game.press(c.cell, c.action);
+        EXPECT_TRUE(game.clock().running);
+        at(103.5);
+        game.press(c.cell, c.action); // a second press does not restart it
+        at(105.2);
+        EXPECT_EQ(game.clock().seconds, 5);
+    }
+}
 
 TEST_F(ClockTest, ShowsWholeSecondsAndStopsForGoodAt999) {
     struct Case {
@@ -29,44 +47,61 @@ TEST_F(ClockTest, ShowsWholeSecondsAndStopsForGoodAt999) {
         int shown;
         bool running;
     };
-    for (const Case c :
-         {Case{0.4, 0, true}, Case{1.0, 1, true}, Case{12.9, 12, true}, Case{13.0, 13, true},
-          Case{7.5, 7, true}, Case{998.99, 998, true}, Case{-0.5, 0, true}, Case{999.0, 999, false},
-          Case{5000.0, 999, false}, Case{1e12, 999, false}}) {
+    const double nan = std::nan("");
+    for (const Case c : {Case{0.4, 0, true}, Case{1.0, 1, true}, Case{12.9, 12, true},
+                         Case{998.99, 998, true}, Case{-0.5, 0, true}, Case{nan, 0, true},
+                         Case{999.0, 999, false}, Case{1e12, 999, false}}) {
         SetUp();
-        game.ClockTick(c.elapsed);
-        EXPECT_EQ(port.clockShown, c.shown) << c.elapsed;
+        scripted.now = 50.0;
+        game.press(std::nullopt, Action::None);
+        at(50.0 + c.elapsed);
         EXPECT_EQ(game.clock().seconds, c.shown) << c.elapsed;
         EXPECT_EQ(game.clock().running, c.running) << c.elapsed;
-        EXPECT_EQ(port.clockRunning, c.running) << c.elapsed;
         EXPECT_EQ(game.clock().capped(), !c.running) << c.elapsed;
+        at(55.0); // a stopped clock never moves again
+        EXPECT_EQ(game.clock().seconds, c.running ? 5 : clockCap) << c.elapsed;
     }
 }
 
-TEST_F(ClockTest, TicksAfterTheClockStoppedChangeNothing) {
-    game.ClockTick(5.5);
-    PressCell(game, 1, 0, 0); // the mine: the clock stops with the loss
-    ASSERT_FALSE(game.clock().running);
-    port.ClearLog();
-    game.ClockTick(9.0);
-    EXPECT_EQ(game.clock().seconds, 5);
-    EXPECT_TRUE(port.events.empty());
+TEST_F(ClockTest, ACappedClockStaysStoppedAndTheGameGoesOn) {
+    game.press(std::nullopt, Action::None);
+    at(1000.0);
+    scripted.flag({1, 0});
+    EXPECT_FALSE(game.clock().running);
+    EXPECT_EQ(game.cellAt({1, 0}).kind, CellState::Flagged);
+    scripted.flag({1, 0});
+    const Change& change = scripted.open({2, 0});
+    ASSERT_TRUE(change.win);
+    EXPECT_EQ(change.win->seconds, clockCap);
 }
 
-TEST_F(ClockTest, AWinAfterTheCapRecords999AndTheNextGameStartsAgain) {
-    game.ClockTick(1000.0);
-    PressCell(game, 1, 1, 0);
-    PressCell(game, 1, 2, 0);
-    ASSERT_EQ(game.face(), Face::Won);
-    EXPECT_EQ(port.records, (std::vector<Record>{{Beginner, clockCap}}));
+// A loss stops the clock; a new game, after a loss or after the cap, starts it afresh.
+TEST_F(ClockTest, ANewGameResetsIt) {
+    struct Case {
+        double playedFor;
+        bool lost;
+        int shown;
+    };
+    for (const Case c : {Case{5.5, true, 5}, Case{2000.0, false, clockCap}}) {
+        SetUp();
+        game.press(std::nullopt, Action::None);
+        at(c.playedFor);
+        if (c.lost) {
+            scripted.open({0, 0});
+        }
+        at(c.playedFor + 3.0);
+        EXPECT_FALSE(game.clock().running);
+        EXPECT_EQ(game.clock().seconds, c.shown);
 
-    port.QueueCells({{0, 0}}, 3, 1);
-    game.NewGame();
-    EXPECT_FALSE(game.clock().capped());
-    port.ClearLog();
-    PressCell(game, 1, 1, 0);
-    EXPECT_EQ(port.clockStarts, 1);
-    EXPECT_TRUE(game.clock().running);
+        scripted.queueMines({{0, 0}}, 3, 1);
+        game.newGame();
+        EXPECT_FALSE(game.clock().running);
+        EXPECT_EQ(game.clock().seconds, 0);
+        game.press(std::nullopt, Action::None);
+        at(scripted.now + 2.5);
+        EXPECT_TRUE(game.clock().running);
+        EXPECT_EQ(game.clock().seconds, 2);
+    }
 }
 
 } // namespace

@@ -1,89 +1,93 @@
-#include "game/game.h"
-#include "recording_port.h"
+#include "game/testing/scripted_game.h"
 
 #include <gtest/gtest.h>
 
 namespace torvane::game {
 namespace {
 
-using testing::Counter;
-using testing::LayField;
-using testing::PressCell;
-using testing::Record;
-using testing::RecordingPort;
+using Rows = std::vector<std::string>;
+using testing::ScriptedGame;
+using testing::shownRows;
 
-TEST(EndOfGame, LossRevealsMinesAndWrongFlagsAndKeepsTheCounters) {
-    RecordingPort port;
-    Game game(port);
-    const std::vector<Cell> mines{{0, 0}, {5, 0}, {2, 3}, {5, 4}};
-    LayField(game, port, 6, 5, mines);
-    PressCell(game, 2, 0, 0); // right on a mine
-    PressCell(game, 2, 5, 0); // right on a mine
-    PressCell(game, 2, 3, 1); // wrong flag
-    const auto minesLeft = game.minesLeft();
-    const auto cellsToOpen = game.cellsToOpen();
-    game.ClockTick(4.7);
-    PressCell(game, 1, 2, 3);
+// Flags on mines stay, wrong flags show, every other mine is uncovered row by row, and the
+// pressed mine explodes last. Counters and clock keep what they showed.
+TEST(EndOfGame, ALossRevealsTheField) {
+    ScriptedGame scripted;
+    scripted.lay(6, 5, {{0, 0}, {5, 0}, {2, 3}, {5, 4}});
+    scripted.flag({0, 0});
+    scripted.flag({5, 0});
+    scripted.flag({3, 1});
+    scripted.now = 4.7;
+    scripted.game.updateClock();
+    const Game& game = scripted.game;
+    const int minesLeft = game.minesLeft();
+    const int cellsToOpen = game.cellsToOpen();
 
-    EXPECT_EQ(game.cellView()[0][0], tile::flag);
-    EXPECT_EQ(game.cellView()[5][0], tile::flag);
-    EXPECT_EQ(game.cellView()[3][1], tile::wrongFlag);
-    EXPECT_EQ(game.cellView()[5][4], tile::mine);
-    EXPECT_EQ(game.cellView()[2][3], tile::explodedMine);
-    EXPECT_EQ(game.cellView()[1][1], tile::covered);
+    const Change& change = scripted.open({2, 3});
+    EXPECT_EQ(change.cells, (std::vector<Cell>{{3, 1}, {2, 3}, {5, 4}, {2, 3}}));
+    EXPECT_TRUE(change.ended);
+    EXPECT_FALSE(change.win);
+    EXPECT_EQ(shownRows(game), (Rows{"F####F", "###!##", "######", "##X###", "#####*"}));
     EXPECT_EQ(game.minesLeft(), minesLeft);
     EXPECT_EQ(game.cellsToOpen(), cellsToOpen);
-    EXPECT_EQ(port.counter, (Counter{1, true}));
     EXPECT_EQ(game.face(), Face::Lost);
-    EXPECT_EQ(port.face, Face::Lost);
-    EXPECT_FALSE(port.clockRunning);
+    EXPECT_FALSE(game.isPlaying());
     EXPECT_FALSE(game.clock().running);
     EXPECT_EQ(game.clock().seconds, 4);
-    EXPECT_EQ(port.clockShown, 4);
-    EXPECT_TRUE(port.records.empty());
 }
 
-TEST(EndOfGame, WinFlagsEveryCoveredMineAndHandsOverLevelAndTime) {
-    RecordingPort port;
-    Game game(port);
-    LayField(game, port, 3, 1, {{0, 0}, {2, 0}}, Intermediate);
-    PressCell(game, 2, 0, 0);
-    game.ClockTick(12.9);
-    port.events.clear();
-    PressCell(game, 1, 1, 0);
-    EXPECT_EQ(game.cellView()[0][0], tile::flag);
-    EXPECT_EQ(game.cellView()[2][0], tile::flag);
-    EXPECT_EQ(game.minesLeft(), 0);
-    EXPECT_EQ(game.cellsToOpen(), 0);
-    EXPECT_EQ(port.counter, (Counter{0, true}));
-    EXPECT_EQ(game.face(), Face::Won);
-    EXPECT_EQ(port.face, Face::Won);
-    EXPECT_FALSE(port.clockRunning);
-    EXPECT_EQ(port.records, (std::vector<Record>{{Intermediate, 12}}));
-    // GameWon's own counter, then the press's counter after it.
-    EXPECT_EQ(port.events,
-              (std::vector<std::string>{"clockStop", "counter", "face", "record", "counter"}));
-}
+// The covered mines are flagged, the counter reads 0 in either mode, and the win carries the
+// level and the seconds the clock last showed.
+TEST(EndOfGame, AWinFlagsTheMinesAndTellsLevelAndTime) {
+    struct Case {
+        Level level;
+        bool showMinesLeft;
+    };
+    for (const Case c : {Case{Intermediate, true}, Case{Beginner, false}, Case{Custom, true}}) {
+        ScriptedGame scripted;
+        scripted.lay(3, 1, {{0, 0}, {2, 0}}, c.level);
+        if (!c.showMinesLeft) {
+            scripted.game.toggleCounterMode();
+        }
+        scripted.flag({0, 0});
+        scripted.now = 12.9;
+        scripted.game.updateClock();
+        scripted.now = 13.5; // not shown yet
 
-TEST(EndOfGame, CounterShowsZeroInEitherModeAfterAWin) {
-    for (bool minesMode : {true, false}) {
-        RecordingPort port;
-        Game game(port);
-        LayField(game, port, 2, 1, {{0, 0}});
-        game.SetShowMinesLeft(minesMode);
-        PressCell(game, 1, 1, 0);
-        EXPECT_EQ(port.counter, (Counter{0, minesMode}));
+        const Change& change = scripted.open({1, 0});
+        EXPECT_EQ(change.cells, (std::vector<Cell>{{1, 0}, {2, 0}})) << c.level;
+        EXPECT_TRUE(change.ended);
+        ASSERT_TRUE(change.win);
+        EXPECT_EQ(change.win->level, c.level);
+        EXPECT_EQ(change.win->seconds, 12);
+        const Game& game = scripted.game;
+        EXPECT_EQ(shownRows(game), (Rows{"F2F"}));
+        EXPECT_EQ(game.counterValue(), 0) << c.level;
+        EXPECT_EQ(game.face(), Face::Won);
+        EXPECT_FALSE(game.clock().running);
     }
 }
 
-TEST(EndOfGame, CustomLevelWinsHaveNoRecordStep) {
-    RecordingPort port;
-    Game game(port);
-    LayField(game, port, 2, 1, {{0, 0}}, Custom);
-    PressCell(game, 1, 1, 0);
-    EXPECT_FALSE(game.gameOn());
-    EXPECT_EQ(game.face(), Face::Won);
-    EXPECT_TRUE(port.records.empty());
+TEST(EndOfGame, EveryPressAfterTheEndIsIgnored) {
+    for (const bool won : {false, true}) {
+        ScriptedGame scripted;
+        scripted.lay(2, 1, {{1, 0}});
+        scripted.open(won ? Cell{0, 0} : Cell{1, 0});
+        ASSERT_FALSE(scripted.game.isPlaying());
+        const Rows before = shownRows(scripted.game);
+        for (const Action action : {Action::Open, Action::Flag, Action::None}) {
+            for (const std::optional<Cell> cell :
+                 {std::optional<Cell>{Cell{0, 0}}, std::optional<Cell>{Cell{1, 0}},
+                  std::optional<Cell>{}}) {
+                const Change& change = scripted.game.press(cell, action);
+                EXPECT_TRUE(change.cells.empty());
+                EXPECT_FALSE(change.ended);
+                EXPECT_FALSE(change.win);
+            }
+        }
+        EXPECT_EQ(shownRows(scripted.game), before);
+        EXPECT_FALSE(scripted.game.clock().running);
+    }
 }
 
 } // namespace

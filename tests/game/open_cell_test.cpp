@@ -1,94 +1,86 @@
-#include "game/game.h"
-#include "recording_port.h"
+#include "game/testing/scripted_game.h"
 
 #include <gtest/gtest.h>
 
 namespace torvane::game {
 namespace {
 
-using testing::LayField;
-using testing::Paint;
-using testing::PressCell;
-using testing::RecordingPort;
+using Rows = std::vector<std::string>;
+using testing::ScriptedGame;
+using testing::shownRows;
 
-std::vector<Cell> OpenedOrder(const RecordingPort& port) {
-    std::vector<Cell> order;
-    for (const Paint& p : port.paints) {
-        order.push_back({static_cast<std::int16_t>(p.x), static_cast<std::int16_t>(p.y)});
+// Depth first through the neighbours in their order; numbers stop the flood.
+TEST(OpenCell, FloodOrder) {
+    struct Case {
+        int columns;
+        int rows;
+        std::vector<Cell> mines;
+        std::vector<Cell> order;
+    };
+    const Case cases[] = {
+        {3, 2, {}, {{0, 0}, {1, 0}, {2, 0}, {2, 1}, {1, 1}, {0, 1}}},
+        // The last cell is the win flagging the mine.
+        {4,
+         3,
+         {{3, 2}},
+         {{0, 0},
+          {1, 0},
+          {2, 0},
+          {3, 0},
+          {3, 1},
+          {2, 1},
+          {1, 1},
+          {0, 1},
+          {0, 2},
+          {1, 2},
+          {2, 2},
+          {3, 2}}},
+    };
+    for (const Case& c : cases) {
+        ScriptedGame scripted;
+        scripted.lay(c.columns, c.rows, c.mines);
+        const Change& change = scripted.open({0, 0});
+        EXPECT_EQ(change.cells, c.order) << c.columns << "x" << c.rows;
+        EXPECT_TRUE(change.ended);
+        EXPECT_EQ(scripted.game.cellsToOpen(), 0);
     }
-    return order;
 }
 
-TEST(OpenCell, FloodOrderWithoutMines) {
-    RecordingPort port;
-    Game game(port);
-    LayField(game, port, 3, 2, {});
-    game.OpenCell(0, 0);
-    EXPECT_EQ(OpenedOrder(port),
-              (std::vector<Cell>{{0, 0}, {1, 0}, {2, 0}, {2, 1}, {1, 1}, {0, 1}}));
-    EXPECT_EQ(game.cellsToOpen(), 0);
+TEST(OpenCell, ANumberOpensAloneAndAFlagStopsTheFlood) {
+    ScriptedGame scripted;
+    scripted.lay(6, 3, {{5, 2}});
+    EXPECT_EQ(scripted.open({4, 2}).cells, (std::vector<Cell>{{4, 2}}));
+    scripted.flag({2, 0});
+    scripted.flag({2, 1});
+    scripted.flag({1, 2});
+    scripted.open({0, 0});
+    EXPECT_EQ(shownRows(scripted.game), (Rows{"00F###", "00F###", "0F##1#"}));
+    EXPECT_EQ(scripted.game.cellsToOpen(), 17 - 6);
+    EXPECT_TRUE(scripted.game.isPlaying());
 }
 
-TEST(OpenCell, FloodOrderStopsAtNumbersAndLeavesTheMineCovered) {
-    RecordingPort port;
-    Game game(port);
-    LayField(game, port, 4, 3, {{3, 2}});
-    PressCell(game, 1, 0, 0);
-    const std::vector<Paint> expected{{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0},
-                                      {3, 1, 1}, {2, 1, 0}, {1, 1, 0}, {0, 1, 0},
-                                      {0, 2, 0}, {1, 2, 0}, {2, 2, 1}, {3, 2, 10}};
-    EXPECT_EQ(port.paints, expected); // the last paint is the win flagging the mine
-    EXPECT_EQ(game.cellsToOpen(), 0);
-    EXPECT_FALSE(game.gameOn());
-    EXPECT_EQ(game.face(), Face::Won);
-}
-
-TEST(OpenCell, NumberedCellOpensAlone) {
-    RecordingPort port;
-    Game game(port);
-    LayField(game, port, 4, 3, {{3, 2}});
-    game.OpenCell(2, 2);
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{2, 2, 1}}));
-    EXPECT_EQ(game.cellsToOpen(), 10);
-}
-
-TEST(OpenCell, FlagBlocksTheFloodAndStaysCounted) {
-    RecordingPort port;
-    Game game(port);
-    // Row of 5 on one line: the flag at (2, 0) cuts the field in two.
-    LayField(game, port, 5, 1, {});
-    PressCell(game, 2, 2, 0);
-    game.OpenCell(0, 0);
-    EXPECT_EQ(game.cellView()[0][0], tile::open);
-    EXPECT_EQ(game.cellView()[1][0], tile::open);
-    EXPECT_EQ(game.cellView()[2][0], tile::flag);
-    EXPECT_EQ(game.cellView()[3][0], tile::covered);
-    EXPECT_EQ(game.cellsToOpen(), 3);
-}
-
-TEST(OpenCell, OpenedCellsFlagsAndOutsideCellsAreLeftAlone) {
-    RecordingPort port;
-    Game game(port);
-    LayField(game, port, 4, 3, {{3, 2}});
-    game.OpenCell(2, 2);
-    PressCell(game, 2, 0, 0);
-    port.paints.clear();
-    const int before = game.cellsToOpen();
-    for (const Cell c : std::vector<Cell>{{2, 2}, {0, 0}, {-1, 0}, {4, 0}, {0, -1}, {0, 3}}) {
-        game.OpenCell(c.x, c.y);
+TEST(OpenCell, OpenCellsFlagsAndCellsOutsideTheFieldStayAsTheyAre) {
+    ScriptedGame scripted;
+    scripted.lay(4, 3, {{3, 2}});
+    scripted.open({2, 2});
+    scripted.flag({0, 0});
+    const Rows before = shownRows(scripted.game);
+    for (const Cell cell :
+         {Cell{2, 2}, Cell{0, 0}, Cell{-1, 0}, Cell{4, 0}, Cell{0, -1}, Cell{0, 3}}) {
+        EXPECT_TRUE(scripted.open(cell).cells.empty()) << cell;
     }
-    EXPECT_TRUE(port.paints.empty());
-    EXPECT_EQ(game.cellsToOpen(), before);
+    EXPECT_EQ(shownRows(scripted.game), before);
+    EXPECT_EQ(scripted.game.cellsToOpen(), 10);
 }
 
-TEST(OpenCell, AMineLosesAndExplodesAfterTheReveal) {
-    RecordingPort port;
-    Game game(port);
-    LayField(game, port, 4, 3, {{3, 2}, {0, 0}});
-    game.OpenCell(3, 2);
-    EXPECT_EQ(port.paints, (std::vector<Paint>{{0, 0, 7}, {3, 2, 7}, {3, 2, 8}}));
-    EXPECT_FALSE(game.gameOn());
-    EXPECT_EQ(game.face(), Face::Lost);
+// The flood keeps its own stack: a whole 30 x 30 field opens and wins with one press.
+TEST(OpenCell, AFieldWithoutMinesOpensWholeWithOnePress) {
+    ScriptedGame scripted;
+    scripted.lay(30, 30, {});
+    const Change& change = scripted.open({29, 29});
+    EXPECT_EQ(change.cells.size(), 900u);
+    EXPECT_EQ(scripted.game.cellsToOpen(), 0);
+    EXPECT_EQ(scripted.game.face(), Face::Won);
 }
 
 } // namespace

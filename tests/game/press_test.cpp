@@ -1,109 +1,62 @@
-#include "game/game.h"
-#include "recording_port.h"
+#include "game/testing/scripted_game.h"
 
 #include <gtest/gtest.h>
 
 namespace torvane::game {
 namespace {
 
-using testing::Counter;
-using testing::LayField;
-using testing::RecordingPort;
+using Rows = std::vector<std::string>;
+using testing::ScriptedGame;
+using testing::shownRows;
 
 class PressTest : public ::testing::Test {
   protected:
-    void SetUp() override { LayField(game, port, 4, 3, {{3, 2}}); }
-    void PressCell(std::int16_t button, int x, int y) { testing::PressCell(game, button, x, y); }
-    RecordingPort port;
-    Game game{port};
+    void SetUp() override { scripted.lay(4, 3, {{3, 2}}); }
+    ScriptedGame scripted;
+    Game& game = scripted.game;
 };
 
-TEST_F(PressTest, AnyFirstPressStartsTheClockOnceEvenBesideTheCells) {
-    struct Case {
-        std::int16_t button;
-        float x, y;
-    };
-    for (const Case c : {Case{1, 4, 3}, Case{2, 4, 3}, Case{4, 4, 3}, Case{1, 30, 1}}) {
-        LayField(game, port, 4, 3, {{3, 2}});
-        game.Press(c.button, c.x, c.y);
-        EXPECT_TRUE(port.clockRunning);
-        EXPECT_TRUE(game.clock().running);
-        game.Press(c.button, c.x, c.y);
-        EXPECT_EQ(port.clockStarts, 1);
-        // Beside the cells: neither refresh nor counter.
-        EXPECT_EQ(port.refreshes, 0);
-        EXPECT_EQ(port.events, (std::vector<std::string>{"clockStart"}));
-    }
-}
-
-TEST_F(PressTest, ACappedClockIsNotRestarted) {
-    PressCell(2, 1, 1);
-    game.ClockTick(999.0);
-    ASSERT_TRUE(game.clock().capped());
-    port.ClearLog();
-    PressCell(2, 0, 0);
-    EXPECT_FALSE(port.clockRunning);
-    EXPECT_FALSE(game.clock().running);
-    EXPECT_EQ(port.clockStarts, 0);
-    EXPECT_EQ(game.cellView()[0][0], tile::flag); // the game itself goes on
-}
-
-TEST_F(PressTest, RightButtonTogglesFlagAndMinesLeft) {
-    PressCell(2, 1, 1);
-    EXPECT_EQ(game.cellView()[1][1], tile::flag);
+TEST_F(PressTest, AFlagComesAndGoesAndCountsDownTheMinesLeft) {
+    EXPECT_EQ(scripted.flag({1, 1}).cells, (std::vector<Cell>{{1, 1}}));
+    EXPECT_EQ(game.cellAt({1, 1}).kind, CellState::Flagged);
     EXPECT_EQ(game.minesLeft(), 0);
-    EXPECT_EQ(port.counter, (Counter{0, true}));
-    PressCell(2, 0, 0);
-    EXPECT_EQ(port.counter, (Counter{-1, true}));
-    PressCell(2, 1, 1);
-    EXPECT_EQ(game.cellView()[1][1], tile::covered);
+    scripted.flag({0, 0});
+    EXPECT_EQ(game.counterValue(), -1); // more flags than mines
+    EXPECT_EQ(scripted.flag({1, 1}).cells, (std::vector<Cell>{{1, 1}}));
+    EXPECT_EQ(game.cellAt({1, 1}).kind, CellState::Covered);
     EXPECT_EQ(game.minesLeft(), 0);
-    EXPECT_EQ(port.refreshes, 3);
-}
-
-TEST_F(PressTest, PressesThatChangeNothingStillRefreshAndRewriteTheCounter) {
-    PressCell(1, 2, 2); // opens a 1
-    port.ClearLog();
-    PressCell(2, 2, 2); // right on an opened cell
-    PressCell(4, 0, 0); // middle on a covered cell
-    PressCell(1, 2, 2); // left on an opened cell
-    EXPECT_TRUE(port.paints.empty());
-    EXPECT_EQ(port.refreshes, 3);
-    EXPECT_EQ(port.events, (std::vector<std::string>(3, "counter")));
-    EXPECT_TRUE(game.gameOn());
-}
-
-TEST_F(PressTest, LeftOnAFlagKeepsTheFlag) {
-    PressCell(2, 0, 0);
-    PressCell(1, 0, 0);
-    EXPECT_EQ(game.cellView()[0][0], tile::flag);
     EXPECT_EQ(game.cellsToOpen(), 11);
 }
 
-TEST_F(PressTest, AfterTheEndEveryPressIsIgnored) {
-    PressCell(1, 3, 2);
-    ASSERT_FALSE(game.gameOn());
-    port.ClearLog();
-    for (std::int16_t button : {1, 2, 4}) {
-        PressCell(button, 0, 0);
-        game.Press(button, 1, 1);
+TEST_F(PressTest, PressesThatAskForNothingChangeNothing) {
+    scripted.open({2, 2}); // a 1
+    scripted.flag({0, 0});
+    const Rows before = shownRows(game);
+    struct Case {
+        Cell cell;
+        Action action;
+    };
+    for (const Case c : {Case{{2, 2}, Action::Flag}, Case{{2, 2}, Action::Open},
+                         Case{{0, 0}, Action::Open}, Case{{1, 1}, Action::None}}) {
+        const Change& change = game.press(c.cell, c.action);
+        EXPECT_TRUE(change.cells.empty()) << c.cell;
+        EXPECT_FALSE(change.ended) << c.cell;
     }
-    EXPECT_TRUE(port.paints.empty());
-    EXPECT_EQ(port.refreshes, 0);
-    EXPECT_TRUE(port.events.empty());
-    EXPECT_EQ(port.clockStarts, 0);
+    EXPECT_EQ(shownRows(game), before);
+    EXPECT_EQ(game.minesLeft(), 0);
+    EXPECT_EQ(game.cellsToOpen(), 10);
 }
 
-TEST_F(PressTest, CounterModes) {
-    game.ToggleCounterMode();
-    EXPECT_FALSE(game.showMinesLeft());
-    EXPECT_EQ(port.counter, (Counter{11, false}));
-    PressCell(1, 2, 2);
-    EXPECT_EQ(port.counter, (Counter{10, false}));
-    game.ToggleCounterMode();
-    EXPECT_TRUE(game.showMinesLeft());
-    EXPECT_EQ(port.counter, (Counter{1, true}));
-    EXPECT_EQ(port.events.back(), "counter");
+TEST_F(PressTest, TheCounterShowsMinesLeftOrCellsToOpen) {
+    EXPECT_TRUE(game.showsMinesLeft());
+    EXPECT_EQ(game.counterValue(), 1);
+    game.toggleCounterMode();
+    EXPECT_FALSE(game.showsMinesLeft());
+    EXPECT_EQ(game.counterValue(), 11);
+    scripted.open({2, 2});
+    EXPECT_EQ(game.counterValue(), 10);
+    game.toggleCounterMode();
+    EXPECT_EQ(game.counterValue(), 1);
 }
 
 } // namespace

@@ -1,17 +1,39 @@
 #include "platform/uniform_random.h"
 
 #include <array>
+#include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace torvane::platform {
 namespace {
 
-TEST(UniformRandom, StaysInHalfOpenUnitIntervalAndSpreadsEvenly) {
+// The generator's extremes span the whole of [0, 1) and never reach 1, where a draw would
+// name a column past the field.
+TEST(UniformRandom, ConversionOfTheExtremesStaysInTheHalfOpenUnitInterval) {
+    struct Case {
+        std::uint64_t bits;
+        float expected;
+    };
+    const Case cases[] = {
+        {0, 0.0f},
+        {std::numeric_limits<std::uint64_t>::max(), std::nextafter(1.0f, 0.0f)},
+    };
+    for (const Case& c : cases) {
+        const float converted = unitFloat(c.bits);
+        EXPECT_GE(converted, 0.0f) << c.bits;
+        EXPECT_LT(converted, 1.0f) << c.bits;
+        EXPECT_EQ(converted, c.expected) << c.bits;
+    }
+}
+
+TEST(UniformRandom, SpreadsEvenly) {
     UniformRandom random(7);
     std::array<int, 10> buckets{};
     const int draws = 100000;
     for (int i = 0; i < draws; ++i) {
-        const float r = random.Next();
+        const float r = random.next();
         ASSERT_GE(r, 0.0f);
         ASSERT_LT(r, 1.0f);
         ++buckets[static_cast<std::size_t>(r * 10.0f)];
@@ -25,13 +47,13 @@ TEST(UniformRandom, SameSeedSameSequenceClockSeedsDiffer) {
     UniformRandom a(42);
     UniformRandom b(42);
     for (int i = 0; i < 100; ++i) {
-        ASSERT_EQ(a.Next(), b.Next());
+        ASSERT_EQ(a.next(), b.next());
     }
-    UniformRandom c = UniformRandom::FromClock();
-    UniformRandom d = UniformRandom::FromClock();
+    UniformRandom c = UniformRandom::fromClock();
+    UniformRandom d = UniformRandom::fromClock();
     bool differ = false;
     for (int i = 0; i < 8; ++i) {
-        differ = differ || c.Next() != d.Next();
+        differ = differ || c.next() != d.next();
     }
     EXPECT_TRUE(differ);
 }
