@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <functional>
 
 namespace torvane::app {
@@ -158,12 +159,29 @@ TEST_F(GameSessionTest, EachStartBeginsCountingMinesLeft) {
     EXPECT_EQ(counter(*window).foreColour(), status::minesLeftColour);
 }
 
-TEST_F(GameSessionTest, AnUnwritableLocationClosesQuietly) {
-    const QString missing = folder.filePath("missing/result.sav");
-    start({missing, missing});
+// Records that cannot be kept are told once, when the event that found it is over; the game
+// goes on and still closes.
+TEST_F(GameSessionTest, AnUnwritableLocationIsToldOnceAndTheGameGoesOn) {
+    writeFile("not a folder");
+    const QString unwritable = path() + "/result.sav";
+    start({unwritable, unwritable});
+    QStringList told;
+    modal->whileShowing = [&told](QDialog& dialog) {
+        if (const auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+            told << box->text();
+        }
+    };
+    levelItem(game::Beginner).trigger();
+    EXPECT_TRUE(told.isEmpty()) << "the message ran inside the menu's event";
+    QCoreApplication::processEvents();
+    levelItem(game::Expert).trigger();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(path())) << told[0].toStdString(); // where it could not save
+    EXPECT_EQ(state->game().fieldSize(), game::presetField(game::Expert));
     window->close();
-    EXPECT_FALSE(QFile::exists(missing));
     EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(told.size(), 1);
 }
 
 // A file that did not read cleanly is rewritten from what could be read; its own bytes go

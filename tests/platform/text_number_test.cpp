@@ -7,7 +7,7 @@
 namespace torvane::platform {
 namespace {
 
-TEST(numericValue, ReadsTheLeadingNumber) {
+TEST(NumericValue, ReadsTheLeadingNumber) {
     struct Case {
         const char16_t* text;
         double value;
@@ -25,7 +25,7 @@ TEST(numericValue, ReadsTheLeadingNumber) {
 }
 
 // A number too small for a double is 0, one too large is infinite, and zero has no sign.
-TEST(numericValue, OutOfRangeIsZeroOrInfinite) {
+TEST(NumericValue, OutOfRangeIsZeroOrInfinite) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     struct Case {
         const char16_t* text;
@@ -55,7 +55,7 @@ TEST(numericValue, OutOfRangeIsZeroOrInfinite) {
     }
 }
 
-TEST(toInt16, ConvertsWholeTextsRoundingHalvesToEven) {
+TEST(ToInt16, ConvertsWholeTextsRoundingHalvesToEven) {
     struct Case {
         const char16_t* text;
         std::optional<std::int16_t> value;
@@ -74,7 +74,7 @@ TEST(toInt16, ConvertsWholeTextsRoundingHalvesToEven) {
     }
 }
 
-TEST(decimalText, ShortestFormWithSign) {
+TEST(DecimalText, ShortestFormWithSign) {
     EXPECT_EQ(decimalText(-2), u"-2");
     EXPECT_EQ(decimalText(0), u"0");
     EXPECT_EQ(decimalText(35), u"35");

@@ -146,13 +146,8 @@ TEST(RecordsProperty, StartUpMendsUnsoundValues) {
     for (const Case& c : cases) {
         const SavedSettings settings = settingsFrom(c.read);
         EXPECT_EQ(readFault(c.read, settings), "") << c.name;
-        const std::int16_t level = game::SelectableLevel(settings.level);
-        EXPECT_EQ(level, c.level) << c.name;
-        EXPECT_EQ(dialogs::FieldOfLevel(level,
-                                        dialogs::TextsOf({settings.fieldWidth, settings.fieldHeight,
-                                                          settings.mineTotal})),
-                  c.field)
-            << c.name;
+        EXPECT_EQ(game::selectableLevel(settings.level), c.level) << c.name;
+        EXPECT_EQ(checks::fieldOfSettings(settings), c.field) << c.name;
         EXPECT_EQ(startFault(settings), "") << c.name;
     }
 }

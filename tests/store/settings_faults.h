@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogs/custom_field.h"
-#include "game/playable_field.h"
+#include "dialogs/custom_size_texts.h"
+#include "game/level.h"
 #include "store/records_file.h"
 
 #include <QString>
@@ -62,16 +62,22 @@ inline std::string readFault(const RecordsRead& read, const SavedSettings& setti
     return {};
 }
 
+// The field start-up plays for the settings, as the game's state makes it.
+inline game::FieldSize fieldOfSettings(const SavedSettings& settings) {
+    return game::levelField(game::selectableLevel(settings.level),
+                            dialogs::customFieldFromTexts(dialogs::textsOf(
+                                {settings.fieldWidth, settings.fieldHeight, settings.mineTotal})));
+}
+
 // The window can start what the settings hold: the level it selects and that level's field,
 // through the same functions it uses.
 inline std::string startFault(const SavedSettings& settings) {
-    const std::int16_t level = game::SelectableLevel(settings.level);
+    const game::Level level = game::selectableLevel(settings.level);
     if (level < game::Beginner || level > game::Custom) {
         return "level " + std::to_string(level) + " selected: " + shown(settings);
     }
-    const game::FieldSize field = dialogs::FieldOfLevel(
-        level, dialogs::TextsOf({settings.fieldWidth, settings.fieldHeight, settings.mineTotal}));
-    if (!game::IsPlayable(field)) {
+    const game::FieldSize field = fieldOfSettings(settings);
+    if (!game::isPlayable(field)) {
         return "unplayable " + std::to_string(field.columns) + " x " + std::to_string(field.rows) +
                ", " + std::to_string(field.mines) + " mines: " + shown(settings);
     }

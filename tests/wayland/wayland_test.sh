@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The game as a native Wayland client of a headless weston: its window maps, its field shows
-# the same pixels as the window of the same game under X11, SIGTERM saves the records file, and
+# the same pixels as the window of the same game under X11, SIGTERM saves the records file, the
+# compositor's end leaves it whole and current, and
 # nothing it logs there is a warning (the X11-only requests, such as the frame centring and
 # keeping dialogs out of the taskbar, do nothing on Wayland).
 # Usage: wayland_test.sh TORVANE FIELD_MATCH
@@ -67,7 +68,8 @@ INI
 socket=torvane-$$
 weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --idle-time=0 \
     --socket="$socket" --config="$work/weston.ini" --debug --log="$work/weston.log" 2>/dev/null &
-pids+=($!)
+weston=$!
+pids+=("$weston")
 for _ in $(seq 200); do [[ -S $XDG_RUNTIME_DIR/$socket ]] && break; sleep 0.05; done
 [[ -S $XDG_RUNTIME_DIR/$socket ]] || fail "weston did not start: $(tail -n 5 "$work/weston.log")"
 export WAYLAND_DISPLAY=$socket
@@ -100,7 +102,10 @@ done
 $mapped || fail "the window never mapped"
 $matched || fail "the field differs from the X11 window's (x11.png, screen.png)"
 
-[[ ! -e $work/wayland/result.sav ]] || fail "a records file before the end"
+# A first start writes its file at once; the end must write it again.
+for _ in $(seq 100); do [[ -s $work/wayland/result.sav ]] && break; sleep 0.05; done
+[[ -s $work/wayland/result.sav ]] || fail "a first start left no records file"
+rm "$work/wayland/result.sav"
 kill -TERM "$game"
 for _ in $(seq 200); do kill -0 "$game" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$game" 2>/dev/null && fail "SIGTERM did not end the game"
@@ -113,4 +118,23 @@ expected=$(printf ' 1 \r\n 16 \r\n 16 \r\n 35 \r\n')
 [[ $(head -c 23 "$saved") == "$expected" ]] || fail "not the level played: $(od -c "$saved" | head -n 2)"
 [[ $(tr -cd '\n' <"$saved" | wc -c) -eq 10 ]] || fail "not ten lines"
 [[ ! -s $work/wayland.err ]] || fail "the game logged on Wayland: $(cat "$work/wayland.err")"
-echo "wayland test: the window mapped, its field matches X11's, SIGTERM saved the file"
+
+# The compositor going away ends the game without its exit handlers: what it keeps must be on
+# disk already.
+start_copy ended
+QT_QPA_PLATFORM=wayland "$work/ended/torvane" >/dev/null 2>"$work/ended.err" &
+game=$!
+pids+=("$game")
+for _ in $(seq 100); do
+    screenshot && [[ $(convert "$work/screen.png" -format '%[fx:maxima]' info:) != 0 ]] && break
+    sleep 0.2
+done
+sleep 0.5
+kill -TERM "$weston"
+for _ in $(seq 200); do kill -0 "$game" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$game" 2>/dev/null && fail "the game outlived its compositor"
+saved=$work/ended/result.sav
+[[ -f $saved ]] || fail "the compositor's end left no records file"
+[[ $(head -c 23 "$saved") == "$expected" ]] || fail "not the level played: $(od -c "$saved" | head -n 2)"
+[[ $(tr -cd '\n' <"$saved" | wc -c) -eq 10 ]] || fail "not ten lines after the compositor's end"
+echo "wayland test: the window mapped, its field matches X11's, SIGTERM and the compositor's end left the file whole"
