@@ -145,11 +145,11 @@ void Game::openCell(Cell cell) {
     frames_.push_back({cell, 0});
     while (!frames_.empty()) {
         Frame& top = frames_.back();
-        if (top.nextNeighbour == 6) {
+        if (top.nextNeighbour == neighbourCount) {
             frames_.pop_back();
             continue;
         }
-        const Cell next = neighbours(top.cell)[static_cast<std::size_t>(top.nextNeighbour++)];
+        const Cell next = neighbour(top.cell, top.nextNeighbour++);
         if (openOne(next)) {
             frames_.push_back({next, 0});
         }
