@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="zh_CN">
 <context>
+    <name>torvane::app::GameSession</name>
+    <message>
+        <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
+        <translation>Es gibt keinen Ordner für die Bestzeiten, daher werden die Ergebnisse dieser Sitzung nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>成绩无法保存。</source>
+        <translation>Die Bestzeiten konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
+        <translation>Die Datei mit den Bestzeiten ist beschädigt und ließ sich nicht sichern. Sie bleibt unverändert, und die Ergebnisse dieser Sitzung werden nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>

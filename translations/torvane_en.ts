@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>torvane::app::GameSession</name>
+    <message>
+        <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
+        <translation>There is no folder to keep the best times in, so this session's results will not be saved.</translation>
+    </message>
+    <message>
+        <source>成绩无法保存。</source>
+        <translation>The best times could not be saved.</translation>
+    </message>
+    <message>
+        <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
+        <translation>The best-times file is damaged and could not be backed up, so it is left as it is and this session's results will not be saved.</translation>
+    </message>
+</context>
+<context>
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>

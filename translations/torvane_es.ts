@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
 <context>
+    <name>torvane::app::GameSession</name>
+    <message>
+        <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
+        <translation>No hay ninguna carpeta donde guardar los récords, así que los resultados de esta sesión no se guardarán.</translation>
+    </message>
+    <message>
+        <source>成绩无法保存。</source>
+        <translation>No se pudieron guardar los récords.</translation>
+    </message>
+    <message>
+        <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
+        <translation>El archivo de récords está dañado y no se pudo hacer una copia de seguridad: se deja como está y los resultados de esta sesión no se guardarán.</translation>
+    </message>
+</context>
+<context>
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>

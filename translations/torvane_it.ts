@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
 <context>
+    <name>torvane::app::GameSession</name>
+    <message>
+        <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
+        <translation>Non c'è una cartella in cui conservare i record, quindi i risultati di questa sessione non verranno salvati.</translation>
+    </message>
+    <message>
+        <source>成绩无法保存。</source>
+        <translation>Non è stato possibile salvare i record.</translation>
+    </message>
+    <message>
+        <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
+        <translation>Il file dei record è danneggiato e non è stato possibile farne una copia di sicurezza: resta com'è e i risultati di questa sessione non verranno salvati.</translation>
+    </message>
+</context>
+<context>
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>

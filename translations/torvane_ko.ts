@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
 <context>
+    <name>torvane::app::GameSession</name>
+    <message>
+        <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
+        <translation>기록을 저장할 폴더가 없어 이번 기록은 저장되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>成绩无法保存。</source>
+        <translation>기록을 저장할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
+        <translation>기록 파일이 손상되었고 백업할 수 없어 그대로 둡니다. 이번 기록은 저장되지 않습니다.</translation>
+    </message>
+</context>
+<context>
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="zh_CN">
 <context>
+    <name>torvane::app::GameSession</name>
+    <message>
+        <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
+        <translation>Brak folderu na rekordy, więc wyniki tej sesji nie zostaną zapisane.</translation>
+    </message>
+    <message>
+        <source>成绩无法保存。</source>
+        <translation>Nie udało się zapisać rekordów.</translation>
+    </message>
+    <message>
+        <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
+        <translation>Plik z rekordami jest uszkodzony i nie udało się zrobić jego kopii zapasowej, więc pozostaje bez zmian, a wyniki tej sesji nie zostaną zapisane.</translation>
+    </message>
+</context>
+<context>
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>

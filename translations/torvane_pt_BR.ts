@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="zh_CN">
 <context>
+    <name>torvane::app::GameSession</name>
+    <message>
+        <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
+        <translation>Não há uma pasta para guardar os recordes, então os resultados desta sessão não serão salvos.</translation>
+    </message>
+    <message>
+        <source>成绩无法保存。</source>
+        <translation>Não foi possível salvar os recordes.</translation>
+    </message>
+    <message>
+        <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
+        <translation>O arquivo de recordes está danificado e não foi possível fazer uma cópia de segurança: ele fica como está e os resultados desta sessão não serão salvos.</translation>
+    </message>
+</context>
+<context>
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>

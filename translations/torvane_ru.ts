@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="zh_CN">
 <context>
+    <name>torvane::app::GameSession</name>
+    <message>
+        <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
+        <translation>Нет папки для хранения рекордов, поэтому результаты этого сеанса не будут сохранены.</translation>
+    </message>
+    <message>
+        <source>成绩无法保存。</source>
+        <translation>Не удалось сохранить рекорды.</translation>
+    </message>
+    <message>
+        <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
+        <translation>Файл рекордов повреждён, и сделать его резервную копию не удалось: он останется как есть, а результаты этого сеанса не будут сохранены.</translation>
+    </message>
+</context>
+<context>
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>
