@@ -2,9 +2,9 @@
 
 #include "app/game_session.h"
 #include "app/game_state.h"
+#include "app/testing/scripted_draws.h"
 #include "dialogs/testing/fake_modal_runner.h"
 #include "platform/control_names.h"
-#include "platform/uniform_random.h"
 #include "view/field_view.h"
 #include "view/hex_layout.h"
 #include "view/main_window.h"
@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
-#include <deque>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -47,7 +46,8 @@ class SessionTest : public ::testing::Test {
     void start(const store::RecordsPaths& paths) {
         session.reset();
         window.reset();
-        state = std::make_unique<GameState>([this] { return nextDraw(); }, [this] { return now; });
+        state =
+            std::make_unique<GameState>([this] { return draws.next(); }, [this] { return now; });
         window = std::make_unique<view::MainWindow>(state->game());
         session = std::make_unique<GameSession>(*state, *window, paths);
         auto runner = std::make_unique<dialogs::testing::FakeModalRunner>();
@@ -59,10 +59,7 @@ class SessionTest : public ::testing::Test {
 
     // The next level started lays these mines on a field this wide and high.
     void layMines(int columns, int rows, const std::vector<game::Cell>& mines) {
-        for (const game::Cell mine : mines) {
-            draws.push_back((static_cast<float>(mine.x) + 0.5f) / static_cast<float>(columns));
-            draws.push_back((static_cast<float>(mine.y) + 0.5f) / static_cast<float>(rows));
-        }
+        draws.queueMines(mines, columns, rows);
     }
 
     QAction& item(const QString& name) const { return control<QAction>(*window, name); }
@@ -90,24 +87,12 @@ class SessionTest : public ::testing::Test {
     }
 
     QTemporaryDir folder;
-    std::deque<float> draws;
+    ScriptedDraws draws;
     double now = 100.0;
     std::unique_ptr<GameState> state;
     std::unique_ptr<view::MainWindow> window;
     std::unique_ptr<GameSession> session;
     dialogs::testing::FakeModalRunner* modal = nullptr;
-
-  private:
-    float nextDraw() {
-        if (draws.empty()) {
-            return fallback_.next();
-        }
-        const float draw = draws.front();
-        draws.pop_front();
-        return draw;
-    }
-
-    platform::UniformRandom fallback_{20261208};
 };
 
 // A records file as the first start leaves it: intermediate, no records.

@@ -2,9 +2,9 @@
 
 #include "app/game_session.h"
 #include "app/game_state.h"
+#include "app/testing/scripted_draws.h"
 #include "dialogs/testing/fake_modal_runner.h"
 #include "platform/control_names.h"
-#include "platform/uniform_random.h"
 #include "status/clock_ticker.h"
 #include "status/face_button.h"
 #include "status/status_label.h"
@@ -21,7 +21,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <deque>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -62,11 +61,7 @@ class TestingWindow {
     // The next new game lays its mines on these cells of a field this size, in this order.
     void queueMines(game::FieldSize size, const std::vector<game::Cell>& mines) {
         EXPECT_EQ(static_cast<int>(mines.size()), size.mines) << "every mine needs a cell";
-        for (const game::Cell cell : mines) {
-            draws_.push_back((static_cast<float>(cell.x) + 0.5f) /
-                             static_cast<float>(size.columns));
-            draws_.push_back((static_cast<float>(cell.y) + 0.5f) / static_cast<float>(size.rows));
-        }
+        draws_.queueMines(mines, size.columns, size.rows);
     }
 
     // A preset level through its menu item, with its mines on these cells when given.
@@ -132,19 +127,9 @@ class TestingWindow {
     }
 
   private:
-    float nextDraw() {
-        if (draws_.empty()) {
-            return fallback_.next();
-        }
-        const float draw = draws_.front();
-        draws_.pop_front();
-        return draw;
-    }
-
     QTemporaryDir folder_;
-    std::deque<float> draws_;
-    platform::UniformRandom fallback_{20261208};
-    app::GameState state_{[this] { return nextDraw(); }, [this] { return now; }};
+    app::testing::ScriptedDraws draws_;
+    app::GameState state_{[this] { return draws_.next(); }, [this] { return now; }};
     MainWindow window_{state_.game()};
     app::GameSession session_{state_, window_, folder_.filePath(QStringLiteral("result.sav"))};
     dialogs::testing::FakeModalRunner* modal_ = nullptr;

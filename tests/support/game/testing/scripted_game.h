@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "game/testing/mine_draws.h"
 
 #include <deque>
 #include <ostream>
@@ -24,10 +25,7 @@ struct ScriptedGame {
 
     // Draws that land a mine on each cell in turn of a field this size: column, then row.
     void queueMines(const std::vector<Cell>& mines, int columns, int rows) {
-        for (const Cell cell : mines) {
-            draws.push_back((static_cast<float>(cell.x) + 0.5f) / static_cast<float>(columns));
-            draws.push_back((static_cast<float>(cell.y) + 0.5f) / static_cast<float>(rows));
-        }
+        queueMineDraws(draws, mines, columns, rows);
     }
     const Change& lay(int columns, int rows, const std::vector<Cell>& mines, Level level = Custom) {
         queueMines(mines, columns, rows);
