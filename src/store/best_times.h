@@ -1,5 +1,8 @@
 #pragma once
 
+#include "game/clock.h"
+#include "game/level.h"
+
 #include <QString>
 #include <array>
 #include <optional>
@@ -10,9 +13,10 @@ namespace torvane::store {
 // texts, since a hand-edited file may hold anything there.
 class BestTimes {
   public:
-    static constexpr int levelCount = 3;
+    static constexpr int levelCount = game::presetLevelCount;
     static constexpr int captionCount = 2 * levelCount;
-    static inline const QString noTime = QStringLiteral("999");
+    // A level nobody has won yet: the most the clock can show.
+    static inline const QString noTime = QString::number(game::clockCap);
     static inline const QString noName = QStringLiteral("匿名");
     // Every caption is cut to this many UTF-16 units as it enters, from the name prompt or a
     // hand-edited file, so that a written file stays far below what the reader takes in.

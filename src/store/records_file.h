@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/level.h"
 #include "store/best_times.h"
 
 #include <QByteArray>
@@ -43,7 +44,7 @@ RecordsRead readRecordsFrom(QByteArrayView bytes, RecordsPart part = RecordsPart
 
 // Everything the file keeps: the last level with its field size, and the best times.
 struct SavedSettings {
-    std::int16_t level = 1; // the intermediate level, the first start's
+    std::int16_t level = game::firstLevel;
     std::int16_t fieldWidth = 0;
     std::int16_t fieldHeight = 0;
     std::int16_t mineTotal = 0;
