@@ -16,6 +16,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+source "$(dirname "$0")/../support/x_display.sh"
 
 fail() {
     echo "display session test ($mode, round $round): $*" >&2
@@ -27,23 +28,9 @@ passed=0
 for ((round = 1; round <= rounds; round++)); do
     rm -rf "$work/game" && mkdir -p "$work/game"
     cp "$binary" "$work/game/torvane"
-    exec 3>"$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    exec 3>&-
-    for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-    export DISPLAY=:$(head -n 1 "$work/display")
-    openbox >/dev/null 2>&1 &
-    wm=$!
-    # A window mapped while the window manager is still starting may never be managed.
-    for _ in $(seq 200); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-        sleep 0.05
-    done
-    # Under AddressSanitizer, strict string checks flag libxkbcommon-x11's bounded strndup on
-    # a keymap name that has no terminator; that library is not ours to mend.
-    ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0 \
-        QT_QPA_PLATFORM=xcb "$work/game/torvane" >/dev/null 2>$work/err &
+    start_x_display "$work" || fail "no X server"
+    xvfb=$xvfb_pid wm=$wm_pid
+    QT_QPA_PLATFORM=xcb "$work/game/torvane" >/dev/null 2>$work/err &
     game=$!
     pids=("$game" "$wm" "$xvfb")
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Torvane\$" 2>>"$work/err" | head -n 1)

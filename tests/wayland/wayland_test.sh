@@ -29,26 +29,14 @@ export HOME=$work XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8 # the same captions under both
-# Under AddressSanitizer, strict string checks flag libxkbcommon's bounded strndup on a keymap
-# name that has no terminator; that library is not ours to mend.
-export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0
+source "$(dirname "$0")/../support/x_display.sh"
 # Each game is a copy of its own, so its records file is new and it opens on its default level.
 start_copy() { mkdir "$work/$1" && cp "$binary" "$work/$1/torvane"; }
 
 # The reference: the window's client area under Xvfb and openbox.
 start_copy x11
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-exec 3>&-
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.05; done
-export DISPLAY=:$(head -n 1 "$work/display")
-openbox >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 200); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+start_x_display "$work" || fail "no X server"
+pids+=("$xvfb_pid" "$wm_pid")
 QT_QPA_PLATFORM=xcb "$work/x11/torvane" >/dev/null 2>&1 &
 x11_game=$!
 pids+=("$x11_game")
