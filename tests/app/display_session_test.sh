@@ -41,9 +41,14 @@ for ((round = 1; round <= rounds; round++)); do
         xdotool windowactivate --sync "$window" 2>/dev/null
         sleep 0.2
         xdotool key alt+g && sleep 0.3 && xdotool key Down Return
-        sleep 0.3
-        width=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+        # A slow build (the sanitizers, a busy machine) may take a while to resize.
+        for _ in $(seq 30); do
+            width=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
+            ((width < 300)) && break
+            sleep 0.1
+        done
         ((width < 300)) && break
+        xdotool key Escape Escape # a menu the keys left open
     done
     ((width < 300)) || fail "the level could not be chosen"
     # The level chosen is on disk at once; the end must write it again.
