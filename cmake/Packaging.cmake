@@ -23,9 +23,6 @@ add_custom_command(OUTPUT ${changelog}.gz
 add_custom_target(torvane_debian_changelog ALL DEPENDS ${changelog}.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${changelog}.gz
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/torvane COMPONENT debian_doc EXCLUDE_FROM_ALL)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides RENAME torvane
-        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides COMPONENT debian_doc
-        EXCLUDE_FROM_ALL)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME torvane)
