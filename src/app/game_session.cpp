@@ -5,10 +5,8 @@
 #include "dialogs/custom_dialog.h"
 #include "dialogs/name_prompt.h"
 #include "dialogs/scores_dialog.h"
-#include "store/records_file.h"
 #include "view/main_window.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>

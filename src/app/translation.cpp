@@ -15,7 +15,7 @@ bool isCLocale(const QString& name) {
 }
 
 // As the C library finds it: the first of these that is set and not empty, else the C locale.
-QString messagesLocale() {
+QString messagesLocaleFromEnvironment() {
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const QString value = qEnvironmentVariable(variable);
         if (!value.isEmpty()) {
@@ -36,7 +36,8 @@ std::unique_ptr<QTranslator> loaded(const QString& fileName) {
 } // namespace
 
 std::unique_ptr<QTranslator> captionTranslator() {
-    return captionTranslator(desktopUiLanguages(messagesLocale(), QLocale::system().uiLanguages()));
+    return captionTranslator(
+        desktopUiLanguages(messagesLocaleFromEnvironment(), QLocale::system().uiLanguages()));
 }
 
 std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages) {

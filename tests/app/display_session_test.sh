@@ -51,7 +51,9 @@ for ((round = 1; round <= rounds; round++)); do
         xdotool key Escape Escape # a menu the keys left open
     done
     ((width < 300)) || fail "the level could not be chosen"
-    # The level chosen is on disk at once; the end must write it again.
+    # The level chosen is on disk at once (the window may show its new size a moment before the
+    # write ends); the end must write it again.
+    for _ in $(seq 40); do [[ -s $work/game/result.sav ]] && break; sleep 0.05; done
     [[ -s $work/game/result.sav ]] || fail "the level chosen was not written through"
     rm "$work/game/result.sav"
 
