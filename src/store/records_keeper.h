@@ -15,9 +15,20 @@ struct RecordsProblem {
         NotWritten,  // the file could not be written
         NotBackedUp, // a damaged file could not be copied aside, so it is left as it is
     };
+    // What stood in the way, among the few causes the player is told in their own language.
+    enum class Cause {
+        Other,
+        NoFolder,           // a folder on the way is missing
+        NotRegularFile,     // a folder, a FIFO or a device stands at the path
+        PermissionDenied,   // the file or its folder may not be read or written
+        NoSpace,            // the disk or the player's quota is full
+        ReadOnlyFileSystem, // mounted read-only
+        Locked,             // another copy held the lock for too long
+    };
     Kind kind;
     QString path;
-    QString reason; // in the words of the system, for the player and for a bug report
+    QString reason; // in the words of the system, for standard error and a bug report
+    Cause cause = Cause::Other;
 };
 
 // The one owner of the records file during a session. Every save reads the file again just
