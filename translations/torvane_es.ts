@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="zh_CN">
 <context>
-    <name>torvane::app::GameSession</name>
+    <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
         <translation>No hay ninguna carpeta donde guardar los récords, así que los resultados de esta sesión no se guardarán.</translation>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="zh_CN">
 <context>
-    <name>torvane::app::GameSession</name>
+    <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
         <translation>Aucun dossier ne permet de conserver les records : les résultats de cette session ne seront pas enregistrés.</translation>

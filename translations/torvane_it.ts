@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="zh_CN">
 <context>
-    <name>torvane::app::GameSession</name>
+    <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
         <translation>Non c'è una cartella in cui conservare i record, quindi i risultati di questa sessione non verranno salvati.</translation>

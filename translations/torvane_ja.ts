@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="zh_CN">
 <context>
-    <name>torvane::app::GameSession</name>
+    <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
         <translation>記録を保存するフォルダーが見つからないため、今回の記録は保存されません。</translation>

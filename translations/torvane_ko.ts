@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="zh_CN">
 <context>
-    <name>torvane::app::GameSession</name>
+    <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
         <translation>기록을 저장할 폴더가 없어 이번 기록은 저장되지 않습니다.</translation>

@@ -2,6 +2,7 @@
 
 #include "app/game_state.h"
 #include "app/new_record.h"
+#include "app/records_message.h"
 #include "dialogs/custom_dialog.h"
 #include "dialogs/name_prompt.h"
 #include "dialogs/scores_dialog.h"
@@ -13,28 +14,6 @@
 #include <QTimer>
 
 namespace torvane::app {
-
-namespace {
-
-QString recordsProblemText(const store::RecordsProblem& problem) {
-    QString text;
-    switch (problem.kind) {
-    case store::RecordsProblem::Kind::NoFolder:
-        text = GameSession::tr("找不到可以保存成绩的文件夹，本次的成绩不会被保存。");
-        break;
-    case store::RecordsProblem::Kind::NotWritten:
-        text = GameSession::tr("成绩无法保存。");
-        break;
-    case store::RecordsProblem::Kind::NotBackedUp:
-        text = GameSession::tr("成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。");
-        break;
-    }
-    const QString where =
-        problem.path.isEmpty() ? problem.reason : problem.path + u'\n' + problem.reason;
-    return text + QStringLiteral("\n\n") + where;
-}
-
-} // namespace
 
 GameSession::GameSession(GameState& state, view::MainWindow& window, store::RecordsPaths paths)
     : state_(state), window_(window), modal_(std::make_unique<dialogs::WidgetModalRunner>(&window)),
@@ -165,7 +144,7 @@ void GameSession::tellProblem() {
         this,
         [this, problem = *problem] {
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Torvane"),
-                            recordsProblemText(problem), QMessageBox::Ok, &window_);
+                            RecordsMessage::text(problem), QMessageBox::Ok, &window_);
             modal_->showModal(box);
         },
         Qt::QueuedConnection);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "store/records_keeper.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace torvane::app {
+
+// What the player is told when the records cannot be kept: what happened, where, and why.
+class RecordsMessage {
+    Q_DECLARE_TR_FUNCTIONS(torvane::app::RecordsMessage)
+  public:
+    static QString text(const store::RecordsProblem& problem);
+};
+
+} // namespace torvane::app
