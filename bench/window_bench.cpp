@@ -1,9 +1,7 @@
 // The game with its real drawing: the field image alone, then the shown main window with its
-// state and session on the offscreen platform, with the repaints a player would wait for.
-#include "app/game_session.h"
-#include "app/game_state.h"
+// program around it on the offscreen platform, with the repaints a player would wait for.
+#include "app/program.h"
 #include "bench_support.h"
-#include "dialogs/custom_size_texts.h"
 #include "game/game.h"
 #include "platform/control_names.h"
 #include "view/field_view.h"
@@ -56,17 +54,15 @@ void floodWholeFieldImage(benchmark::State& state) {
 }
 BENCHMARK(floodWholeFieldImage)->Apply(steady);
 
-// The shown main window with the state and session main() gives it, on a custom field with
-// mines from a fixed seed; its records file lives in a folder of its own.
+// The shown main window as the program puts it together, on a custom field with mines from a
+// fixed seed; its records file lives in a folder of its own, and each level chosen writes it.
 struct ShownWindow {
     explicit ShownWindow(game::FieldSize size) {
-        session.loadSettings();
-        state.setCustomTexts(dialogs::textsOf(size));
-        window.showLevel(state.selectLevel(game::Custom));
-        window.show();
+        program.state().playCustom(size);
+        program.show();
         settle();
-        field = window.findChild<FieldView*>(controlName::field);
-        newGameItem = window.findChild<QAction*>(controlName::newGameItem);
+        field = window().findChild<FieldView*>(controlName::field);
+        newGameItem = window().findChild<QAction*>(controlName::newGameItem);
     }
     // Everything a press or a menu item left for the event loop: label and window repaints.
     static void settle() { QApplication::processEvents(); }
@@ -85,15 +81,17 @@ struct ShownWindow {
         settle();
     }
     void chooseLevel(game::Level level) {
-        window.findChild<QAction*>(controlName::indexed(controlName::levelItem, level))->trigger();
+        window()
+            .findChild<QAction*>(controlName::indexed(controlName::levelItem, level))
+            ->trigger();
         settle();
     }
-    const game::Game& game() const { return state.game(); }
+    const game::Game& game() { return program.state().game(); }
+    view::MainWindow& window() { return program.window(); }
 
     QTemporaryDir records;
-    app::GameState state{SeededDraws(), [] { return 0.0; }};
-    view::MainWindow window{state.game()};
-    app::GameSession session{state, window, records.filePath(QStringLiteral("result.sav"))};
+    QString path = records.filePath(QStringLiteral("result.sav"));
+    app::Program program{SeededDraws(), [] { return 0.0; }, {path, path}};
     FieldView* field = nullptr;
     QAction* newGameItem = nullptr;
 };
@@ -114,7 +112,7 @@ void floodWholeFieldWindow(benchmark::State& state) {
         state.ResumeTiming();
         shown.press(Qt::LeftButton, {0, 0});
         ShownWindow::settle();
-        if (shown.game().cellsToOpen() != 0 || shown.game().isPlaying()) {
+        if (shown.game().cellsToOpen() != 0 || shown.game().phase() != game::Phase::Won) {
             state.SkipWithError("the field was not cleared");
         }
     }
@@ -137,7 +135,7 @@ void pressNumberedCellWindow(benchmark::State& state) {
         shown.press(Qt::LeftButton, numbered[next++]);
         ShownWindow::settle();
     }
-    if (!shown.game().isPlaying()) {
+    if (game::isOver(shown.game().phase())) {
         state.SkipWithError("a numbered cell ended the game");
     }
 }

@@ -13,7 +13,7 @@ bool takeRecord(store::BestTimes& bestTimes, const game::Win& win) {
         return false;
     }
     bestTimes.setTime(win.level, platform::decimalText(win.seconds));
-    bestTimes.setName(win.level, dialogs::unnamedRecordHolder());
+    bestTimes.setName(win.level, dialogs::NamePrompt::unnamedHolder());
     return true;
 }
 

@@ -1,22 +1,20 @@
 #include "dialogs/name_prompt.h"
 
-#include "dialogs/modal_seam.h"
+#include "dialogs/modal_runner.h"
 #include "store/best_times.h"
-
-#include <QCoreApplication>
 
 namespace torvane::dialogs {
 
-QString unnamedRecordHolder() {
-    return QCoreApplication::translate("torvane::dialogs::NamePrompt", "无名菜鸟");
+QString NamePrompt::unnamedHolder() {
+    return tr("无名菜鸟");
 }
 
-QString askRecordHolderName(ModalRunner& modal) {
-    const QString unnamed = unnamedRecordHolder();
-    const QString name = modal.askName(
-        QCoreApplication::translate("torvane::dialogs::NamePrompt", "恭喜，请输入您的大名："),
-        QCoreApplication::translate("torvane::dialogs::NamePrompt", "继续努力"), unnamed,
-        static_cast<int>(store::BestTimes::maxCaptionLength));
+QString NamePrompt::ask(ModalRunner& modal) {
+    const QString unnamed = unnamedHolder();
+    // The buttons speak the game's language, not the toolkit's.
+    const QString name = modal.askText({tr("恭喜，请输入您的大名："), tr("继续努力"), unnamed,
+                                        static_cast<int>(store::BestTimes::maxCaptionLength),
+                                        tr("确定"), tr("取消")});
     return name.isEmpty() ? unnamed : name;
 }
 

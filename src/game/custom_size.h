@@ -28,4 +28,9 @@ SizeCorrection correctCustomSize(TypedSize typed);
 // field, else those numbers as the correction leaves them.
 FieldSize customField(FieldSize typedWhole, TypedSize typed);
 
+// The same for whole numbers, as the records file keeps them.
+inline FieldSize customField(FieldSize whole) {
+    return customField(whole, {double(whole.columns), double(whole.rows), double(whole.mines)});
+}
+
 } // namespace torvane::game

@@ -61,7 +61,7 @@ const Change& Game::newGame() {
     cellsToOpen_ = size_.columns * size_.rows - size_.mines;
     face_ = Face::Playing;
     clock_.seconds = 0;
-    playing_ = true;
+    phase_ = Phase::Ready;
     return change_;
 }
 
@@ -84,12 +84,13 @@ void Game::layMines() {
 
 const Change& Game::press(std::optional<Cell> cell, Action action) {
     resetChange();
-    if (!playing_) {
-        return change_;
-    }
-    if (!clock_.running && !clock_.capped()) {
+    if (phase_ == Phase::Ready) {
+        phase_ = Phase::Playing;
         clock_.running = true;
         clockStart_ = now_();
+    }
+    if (phase_ != Phase::Playing) {
+        return change_;
     }
     if (!cell || !contains(*cell)) {
         return change_;
@@ -97,9 +98,6 @@ const Change& Game::press(std::optional<Cell> cell, Action action) {
     switch (action) {
     case Action::Open:
         openCell(*cell);
-        if (cellsToOpen_ == 0) {
-            gameWon();
-        }
         break;
     case Action::Flag:
         toggleFlag(*cell);
@@ -120,9 +118,19 @@ void Game::toggleFlag(Cell cell) {
     }
 }
 
+void Game::openCell(Cell cell) {
+    if (phase_ != Phase::Playing) {
+        return;
+    }
+    openRegion(cell);
+    if (phase_ == Phase::Playing && cellsToOpen_ == 0) {
+        gameWon();
+    }
+}
+
 // Opens one cell without spreading; true when it was empty, so its neighbours open in turn.
 bool Game::openOne(Cell cell) {
-    if (!contains(cell) || shown(cell) != CellState::Covered) {
+    if (phase_ != Phase::Playing || !contains(cell) || shown(cell) != CellState::Covered) {
         return false;
     }
     if (content(cell) == mine) {
@@ -137,7 +145,7 @@ bool Game::openOne(Cell cell) {
 
 // Depth first, visiting the neighbours in their order, so cells open in the same order as by
 // recursion; but on a stack of its own, since one empty region can span the whole field.
-void Game::openCell(Cell cell) {
+void Game::openRegion(Cell cell) {
     if (!openOne(cell)) {
         return;
     }
@@ -171,7 +179,7 @@ void Game::gameLost() {
         }
     }
     face_ = Face::Lost;
-    playing_ = false;
+    phase_ = Phase::Lost;
     change_.ended = true;
 }
 
@@ -188,7 +196,7 @@ void Game::gameWon() {
     }
     minesLeft_ = 0;
     face_ = Face::Won;
-    playing_ = false;
+    phase_ = Phase::Won;
     change_.ended = true;
     change_.win = Win{level_, clock_.seconds};
 }

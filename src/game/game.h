@@ -27,6 +27,12 @@ struct Change {
     std::optional<Win> win;
 };
 
+// Where a game stands: no press yet, under way, or over.
+enum class Phase { Ready, Playing, Won, Lost };
+constexpr bool isOver(Phase phase) {
+    return phase == Phase::Won || phase == Phase::Lost;
+}
+
 // One game of hexagonal mine-sweeping: the field, its hidden mines, the counter, the face and
 // the clock. It changes only through its operations, each of which returns what it changed;
 // the returned change stays valid until the next operation.
@@ -48,8 +54,9 @@ class Game {
     CellState cellAt(Cell cell) const;
     bool hasMine(Cell cell) const { return content(cell) == mine; }
 
-    // From a new game until it is lost or won, presses act on the field.
-    bool isPlaying() const { return playing_; }
+    // A new game is ready; its first press, wherever it lands, starts play and the clock.
+    // Presses act on the field until the game is won or lost.
+    Phase phase() const { return phase_; }
     Face face() const { return face_; }
     int cellsToOpen() const { return cellsToOpen_; }
     int minesLeft() const { return minesLeft_; }
@@ -64,7 +71,7 @@ class Game {
     const Change& startLevel(Level level, FieldSize size);
     // Covers the field, lays its mines afresh and resets the counter, face and clock.
     const Change& newGame();
-    // A press on the field: the first of a game starts the clock, wherever it lands.
+    // A press on the field, or beside it.
     const Change& press(std::optional<Cell> cell, Action action);
     void toggleCounterMode() { showMinesLeft_ = !showMinesLeft_; }
     // Brings the clock's whole seconds up to date; at the cap the clock stops for good.
@@ -82,7 +89,10 @@ class Game {
     void resetChange();
     void show(Cell cell, CellState::Kind kind);
     void layMines();
+    // The one way cells are opened: nothing opens once the game is over, and the last safe
+    // cell opened wins it.
     void openCell(Cell cell);
+    void openRegion(Cell cell);
     bool openOne(Cell cell);
     void toggleFlag(Cell cell);
     void gameLost();
@@ -100,7 +110,7 @@ class Game {
     FieldSize size_;
     std::array<int, maxSide * maxSide> content_{};
     std::array<CellState::Kind, maxSide * maxSide> shown_{};
-    bool playing_ = false;
+    Phase phase_ = Phase::Ready;
     Face face_ = Face::Playing;
     int cellsToOpen_ = 0;
     int minesLeft_ = 0;

@@ -3,7 +3,6 @@
 #include "game/game.h"
 #include "platform/control_names.h"
 #include "platform/text_number.h"
-#include "status/clock_ticker.h"
 #include "status/face_button.h"
 #include "status/status_label.h"
 #include "view/field_view.h"
@@ -27,7 +26,6 @@ constexpr int faceFromCentre = 6;
 MainWindow::MainWindow(const game::Game& game, QWidget* parent)
     : QMainWindow(parent), game_(game), field_(new FieldView), counter_(new status::CounterLabel),
       face_(new status::FaceButton), clockLabel_(new status::StatusLabel),
-      ticker_(new status::ClockTicker([&game] { return game.secondsSinceClockStart(); }, this)),
       placement_(new WindowPlacement(*this)) {
     setObjectName(controlName::mainWindow);
     setWindowTitle(QStringLiteral("Torvane"));
@@ -58,7 +56,6 @@ MainWindow::MainWindow(const game::Game& game, QWidget* parent)
         emit newGameRequested();
     });
     connect(counter_, &status::CounterLabel::clicked, this, &MainWindow::counterClicked);
-    connect(ticker_, &status::ClockTicker::tick, this, &MainWindow::clockTicked);
     buildMenu();
 }
 
@@ -99,7 +96,6 @@ void MainWindow::showStatus() {
     if (clockLabel_->text() != seconds) {
         clockLabel_->setText(seconds);
     }
-    ticker_->setRunning(game_.clock().running);
 }
 
 } // namespace torvane::view

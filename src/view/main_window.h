@@ -15,7 +15,6 @@ struct Change;
 } // namespace torvane::game
 
 namespace torvane::status {
-class ClockTicker;
 class CounterLabel;
 class FaceButton;
 class StatusLabel;
@@ -45,7 +44,7 @@ class MainWindow : public QMainWindow {
     void showLevel(const game::Change& change);
     // Draws the cells a change names, then shows the counter, face and clock.
     void showChange(const game::Change& change);
-    // The counter, face and clock as the game has them now; the clock ticks while it runs.
+    // The counter, face and clock as the game has them now.
     void showStatus();
 
     FieldView& field() const { return *field_; }
@@ -57,8 +56,6 @@ class MainWindow : public QMainWindow {
     void bestTimesRequested();
     void counterClicked();
     void fieldPressed(std::optional<game::Cell> cell, game::Action action);
-    // Another whole second of the game's clock has passed.
-    void clockTicked();
 
   private:
     void buildMenu();
@@ -69,7 +66,6 @@ class MainWindow : public QMainWindow {
     status::CounterLabel* counter_ = nullptr;
     status::FaceButton* face_ = nullptr;
     status::StatusLabel* clockLabel_ = nullptr;
-    status::ClockTicker* ticker_ = nullptr;
     QActionGroup* levelItems_ = nullptr;
     WindowPlacement* placement_ = nullptr;
 };

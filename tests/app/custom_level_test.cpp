@@ -1,4 +1,5 @@
-#include "session_fixture.h"
+#include "app/testing/testing_program.h"
+#include "dialogs/custom_dialog.h"
 #include "status/status_label.h"
 
 #include <QPushButton>
@@ -12,18 +13,19 @@ using Texts = dialogs::CustomSizeTexts;
 
 // The custom item: the boxes show the field being played, the player types and leaves the
 // dialog one way or another, and the custom level is played in every case.
-class CustomLevel : public testing::SessionTest {
+class CustomLevel : public testing::ProgramTest {
   protected:
     void SetUp() override {
         start();
-        levelItem(game::Expert).trigger();
+        program->levelItem(game::Expert).trigger();
     }
     // Types into the boxes, then leaves by "确定", "取消" or the close box.
     void choose(const Texts& typed, const char* way) {
-        modal->whileShowing = [&, way](QDialog& dialog) {
+        program->modal().whileShowing = [&, way](QDialog& dialog) {
             for (int i = 0; i < 3; ++i) {
-                opened[static_cast<std::size_t>(i)] = box(dialog, i).text();
-                box(dialog, i).setText(typed[static_cast<std::size_t>(i)]);
+                opened[static_cast<std::size_t>(i)] =
+                    testing::TestingProgram::box(dialog, i).text();
+                testing::TestingProgram::box(dialog, i).setText(typed[static_cast<std::size_t>(i)]);
             }
             if (QLatin1String(way) == "ok") {
                 control<QPushButton>(dialog, controlName::customOk).click();
@@ -33,7 +35,7 @@ class CustomLevel : public testing::SessionTest {
                 dialog.close();
             }
         };
-        item(controlName::customItem).trigger();
+        program->item(controlName::customItem).trigger();
     }
 
     Texts opened;
@@ -42,10 +44,10 @@ class CustomLevel : public testing::SessionTest {
 TEST_F(CustomLevel, OpensWithTheCurrentSize) {
     choose({"30", "16", "80"}, "cancel");
     EXPECT_EQ(opened, (Texts{"30", "16", "80"}));
-    EXPECT_EQ(state->game().fieldSize(), (game::FieldSize{30, 16, 80}));
-    EXPECT_EQ(state->game().level(), game::Custom);
-    EXPECT_TRUE(item(controlName::customItem).isChecked());
-    EXPECT_FALSE(levelItem(game::Expert).isChecked());
+    EXPECT_EQ(program->state().game().fieldSize(), (game::FieldSize{30, 16, 80}));
+    EXPECT_EQ(program->state().game().level(), game::Custom);
+    EXPECT_TRUE(program->item(controlName::customItem).isChecked());
+    EXPECT_FALSE(program->levelItem(game::Expert).isChecked());
 }
 
 TEST_F(CustomLevel, WhatIsPlayedAfterEachWayOut) {
@@ -68,24 +70,27 @@ TEST_F(CustomLevel, WhatIsPlayedAfterEachWayOut) {
     for (const Case& c : cases) {
         const std::string what = c.typed[0].toStdString() + " " + c.way;
         choose(c.typed, c.way);
-        const game::Game& game = state->game();
+        const game::Game& game = program->state().game();
         EXPECT_EQ(game.fieldSize(), c.played) << what;
-        EXPECT_EQ(state->customTexts(), c.kept) << what;
+        EXPECT_EQ(
+            control<dialogs::CustomDialog>(program->window(), controlName::customDialog).texts(),
+            c.kept)
+            << what;
         EXPECT_EQ(game.level(), game::Custom) << what;
-        EXPECT_TRUE(game.isPlaying()) << what;
-        EXPECT_EQ(field().width(), 18 * c.played.columns + 14) << what;
-        EXPECT_EQ(control<status::CounterLabel>(*window, controlName::counter).text(),
+        EXPECT_EQ(game.phase(), game::Phase::Ready) << what;
+        EXPECT_EQ(program->field().width(), 18 * c.played.columns + 14) << what;
+        EXPECT_EQ(control<status::CounterLabel>(program->window(), controlName::counter).text(),
                   QString::number(c.played.mines))
             << what;
     }
 }
 
 TEST_F(CustomLevel, BestTimesItemShowsTheTableAndChangesNothing) {
-    item(controlName::bestTimesItem).trigger();
-    ASSERT_EQ(modal->shown.size(), 1u);
-    EXPECT_EQ(modal->shown[0]->objectName(), controlName::bestTimesDialog);
-    EXPECT_EQ(state->game().level(), game::Expert);
-    EXPECT_TRUE(state->game().isPlaying());
+    program->item(controlName::bestTimesItem).trigger();
+    ASSERT_EQ(program->modal().shown.size(), 1u);
+    EXPECT_EQ(program->modal().shown[0]->objectName(), controlName::bestTimesDialog);
+    EXPECT_EQ(program->state().game().level(), game::Expert);
+    EXPECT_EQ(program->state().game().phase(), game::Phase::Ready);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "session_fixture.h"
+#include "app/testing/testing_program.h"
 #include "status/face_button.h"
 #include "store/records_file.h"
 
@@ -17,7 +17,7 @@ QByteArray fileWithBeginnerRecord(const QString& name) {
     return store::recordsBytes(settings);
 }
 
-class WinningPress : public testing::SessionTest {
+class WinningPress : public testing::ProgramTest {
   protected:
     // Beginner with its 8 mines along the bottom row: a press at the top left opens every
     // other cell and wins, at 0 seconds on the clock.
@@ -27,37 +27,38 @@ class WinningPress : public testing::SessionTest {
         for (int x = 0; x < 8; ++x) {
             bottomRow.push_back({x, 7});
         }
-        layMines(8, 8, bottomRow);
-        levelItem(game::Beginner).trigger();
-        ASSERT_TRUE(draws.empty());
+        program->queueMines({8, 8, 8}, bottomRow);
+        program->levelItem(game::Beginner).trigger();
+        ASSERT_FALSE(program->minesQueued());
     }
 };
 
 TEST_F(WinningPress, ReturnsBeforeAnyDialogThenTheRecordIsNamedSavedAndShown) {
     startBeginnerWonByOnePress();
-    modal->answer = QStringLiteral("李四");
+    program->modal().answer = QStringLiteral("李四");
 
-    click({0, 0});
+    program->pressCell(Qt::LeftButton, {0, 0});
     // The press is over and shown; nothing modal has run, but the time is on disk already.
-    EXPECT_EQ(control<status::FaceButton>(*window, controlName::face).face(), game::Face::Won);
-    EXPECT_TRUE(modal->shown.empty()) << "a dialog ran inside the press";
-    EXPECT_TRUE(modal->nameRequests.empty()) << "the name was asked inside the press";
+    EXPECT_EQ(control<status::FaceButton>(program->window(), controlName::face).face(),
+              game::Face::Won);
+    EXPECT_TRUE(program->modal().shown.empty()) << "a dialog ran inside the press";
+    EXPECT_TRUE(program->modal().nameRequests.empty()) << "the name was asked inside the press";
     EXPECT_EQ(readFile(), fileWithBeginnerRecord(QStringLiteral("无名菜鸟")))
         << "the new time under the unnamed holder is not on disk when the press returns";
 
     // What a kill while the prompt or the table is up would leave.
     QByteArray whileAsking;
     QByteArray whileShowing;
-    modal->whileAsking = [&] { whileAsking = readFile(); };
-    modal->whileShowing = [&](QDialog&) { whileShowing = readFile(); };
+    program->modal().whileAsking = [&] { whileAsking = readFile(); };
+    program->modal().whileShowing = [&](QDialog&) { whileShowing = readFile(); };
     QCoreApplication::processEvents();
     EXPECT_EQ(whileAsking, fileWithBeginnerRecord(QStringLiteral("无名菜鸟")));
     EXPECT_EQ(whileShowing, fileWithBeginnerRecord(QStringLiteral("李四")));
-    EXPECT_EQ(modal->nameRequests.size(), 1u);
+    EXPECT_EQ(program->modal().nameRequests.size(), 1u);
     EXPECT_EQ(readFile(), fileWithBeginnerRecord(QStringLiteral("李四")))
         << "the name typed is not on disk";
-    ASSERT_EQ(modal->shown.size(), 1u);
-    QDialog& table = *modal->shown[0];
+    ASSERT_EQ(program->modal().shown.size(), 1u);
+    QDialog& table = *program->modal().shown[0];
     EXPECT_EQ(table.objectName(), controlName::bestTimesDialog);
     EXPECT_EQ(control<QLabel>(table, controlName::indexed(controlName::bestTimesEntry, 1)).text(),
               u"李四");
@@ -87,20 +88,20 @@ TEST_F(WinningPress, WhatFollowsAWin) {
             writeFile(c.file);
         }
         startBeginnerWonByOnePress();
-        modal->answer = QString::fromUtf16(c.answer);
+        program->modal().answer = QString::fromUtf16(c.answer);
         if (c.closedWhileAsking) {
-            modal->whileAsking = [this] { window->close(); };
+            program->modal().whileAsking = [this] { program->window().close(); };
         }
-        click({0, 0});
+        program->pressCell(Qt::LeftButton, {0, 0});
         if (c.closedBeforeAsking) {
-            window->close();
+            program->window().close();
         }
         QCoreApplication::processEvents();
-        EXPECT_EQ(state->game().face(), game::Face::Won) << c.what;
-        EXPECT_EQ(modal->nameRequests.size(), c.asked ? 1u : 0u) << c.what;
+        EXPECT_EQ(program->state().game().face(), game::Face::Won) << c.what;
+        EXPECT_EQ(program->modal().nameRequests.size(), c.asked ? 1u : 0u) << c.what;
         // The level chosen is written too; a tie keeps the holder.
         EXPECT_EQ(readFile(), fileWithBeginnerRecord(QString::fromUtf16(c.savedName))) << c.what;
-        EXPECT_EQ(modal->shown.size(), c.tableShown ? 1u : 0u) << c.what;
+        EXPECT_EQ(program->modal().shown.size(), c.tableShown ? 1u : 0u) << c.what;
     }
 }
 

@@ -1,5 +1,5 @@
 #include "dialogs/custom_dialog.h"
-#include "dialogs/modal_seam.h"
+#include "dialogs/modal_runner.h"
 #include "dialogs/scores_dialog.h"
 #include "platform/control_names.h"
 #include "view/testing/controls.h"
@@ -83,8 +83,9 @@ TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
             box.setTextValue(c.typed);
             c.accept ? box.accept() : box.reject();
         });
-        const QString answer = runner.askName(QStringLiteral("prompt"), QStringLiteral("title"),
-                                              QStringLiteral("x"), 8);
+        const QString answer =
+            runner.askText({QStringLiteral("prompt"), QStringLiteral("title"), QStringLiteral("x"),
+                            8, QStringLiteral("确定"), QStringLiteral("取消")});
         EXPECT_EQ(answer, c.expected) << c.accept << c.typed.toStdString();
         EXPECT_EQ(prompt, u"prompt");
         EXPECT_EQ(title, u"title");

@@ -7,7 +7,7 @@
 namespace torvane::dialogs {
 namespace {
 
-TEST(AskRecordHolderName, OffersTheUnnamedHolderAndKeepsItForAnEmptyAnswer) {
+TEST(NamePrompt, OffersTheUnnamedHolderAndKeepsItForAnEmptyAnswer) {
     struct Case {
         const char16_t* answer; // "" also when the player cancels
         const char16_t* name;
@@ -21,15 +21,17 @@ TEST(AskRecordHolderName, OffersTheUnnamedHolderAndKeepsItForAnEmptyAnswer) {
     for (const Case& c : cases) {
         testing::FakeModalRunner modal;
         modal.answer = QString::fromUtf16(c.answer);
-        EXPECT_EQ(askRecordHolderName(modal), QString::fromUtf16(c.name));
+        EXPECT_EQ(NamePrompt::ask(modal), QString::fromUtf16(c.name));
         ASSERT_EQ(modal.nameRequests.size(), 1u);
         EXPECT_TRUE(modal.shown.empty());
-        const testing::NameRequest& request = modal.nameRequests[0];
+        const TextRequest& request = modal.nameRequests[0];
         EXPECT_EQ(request.prompt, u"恭喜，请输入您的大名：");
         EXPECT_EQ(request.title, u"继续努力");
         EXPECT_EQ(request.preset, u"无名菜鸟");
-        EXPECT_EQ(request.preset, unnamedRecordHolder());
+        EXPECT_EQ(request.preset, NamePrompt::unnamedHolder());
         EXPECT_EQ(request.maxLength, store::BestTimes::maxCaptionLength);
+        EXPECT_EQ(request.acceptText, u"确定");
+        EXPECT_EQ(request.cancelText, u"取消");
     }
 }
 

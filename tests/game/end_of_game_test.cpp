@@ -31,7 +31,7 @@ TEST(EndOfGame, ALossRevealsTheField) {
     EXPECT_EQ(game.minesLeft(), minesLeft);
     EXPECT_EQ(game.cellsToOpen(), cellsToOpen);
     EXPECT_EQ(game.face(), Face::Lost);
-    EXPECT_FALSE(game.isPlaying());
+    EXPECT_EQ(game.phase(), Phase::Lost);
     EXPECT_FALSE(game.clock().running);
     EXPECT_EQ(game.clock().seconds, 4);
 }
@@ -73,7 +73,7 @@ TEST(EndOfGame, EveryPressAfterTheEndIsIgnored) {
         ScriptedGame scripted;
         scripted.lay(2, 1, {{1, 0}});
         scripted.open(won ? Cell{0, 0} : Cell{1, 0});
-        ASSERT_FALSE(scripted.game.isPlaying());
+        ASSERT_TRUE(isOver(scripted.game.phase()));
         const Rows before = shownRows(scripted.game);
         for (const Action action : {Action::Open, Action::Flag, Action::None}) {
             for (const std::optional<Cell> cell :

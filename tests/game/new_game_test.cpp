@@ -40,7 +40,7 @@ TEST(NewGame, DuringAGameCoversEveryCellInRowOrderAndResetsTheStatus) {
     EXPECT_EQ(shownRows(scripted.game), (Rows{"###", "###"}));
     EXPECT_EQ(mineRows(scripted.game), (Rows{"...", "..*"}));
     const Game& game = scripted.game;
-    EXPECT_TRUE(game.isPlaying());
+    EXPECT_EQ(game.phase(), Phase::Ready);
     EXPECT_EQ(game.face(), Face::Playing);
     EXPECT_FALSE(game.clock().running);
     EXPECT_EQ(game.clock().seconds, 0);

@@ -56,7 +56,7 @@ TEST(OpenCell, ANumberOpensAloneAndAFlagStopsTheFlood) {
     scripted.open({0, 0});
     EXPECT_EQ(shownRows(scripted.game), (Rows{"00F###", "00F###", "0F##1#"}));
     EXPECT_EQ(scripted.game.cellsToOpen(), 17 - 6);
-    EXPECT_TRUE(scripted.game.isPlaying());
+    EXPECT_EQ(scripted.game.phase(), Phase::Playing);
 }
 
 TEST(OpenCell, OpenCellsFlagsAndCellsOutsideTheFieldStayAsTheyAre) {

@@ -1,6 +1,7 @@
 #include "game/testing/scripted_game.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace torvane::game {
 namespace {
@@ -57,6 +58,47 @@ TEST_F(PressTest, TheCounterShowsMinesLeftOrCellsToOpen) {
     EXPECT_EQ(game.counterValue(), 10);
     game.toggleCounterMode();
     EXPECT_EQ(game.counterValue(), 1);
+}
+
+// A 4 x 3 field with one mine at the bottom right; each row plays its presses on a new game.
+TEST(Phase, FollowsThePresses) {
+    struct Step {
+        std::optional<Cell> cell;
+        Action action;
+    };
+    struct Row {
+        const char* name;
+        std::vector<Step> presses;
+        double secondsAfter; // on the clock once the presses are made
+        Phase phase;
+    };
+    const Row rows[] = {
+        {"a new game", {}, 0, Phase::Ready},
+        {"a middle press beside the field", {{std::nullopt, Action::None}}, 0, Phase::Playing},
+        {"a flag", {{Cell{0, 0}, Action::Flag}}, 0, Phase::Playing},
+        {"a count opened", {{Cell{2, 2}, Action::Open}}, 0, Phase::Playing},
+        {"the clock at its cap", {{Cell{0, 0}, Action::Flag}}, 2000, Phase::Playing},
+        {"the last safe cell opened", {{Cell{0, 0}, Action::Open}}, 0, Phase::Won},
+        {"the mine opened", {{Cell{3, 2}, Action::Open}}, 0, Phase::Lost},
+        {"a press after a loss",
+         {{Cell{3, 2}, Action::Open}, {Cell{0, 0}, Action::Open}},
+         0,
+         Phase::Lost},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ScriptedGame scripted;
+        scripted.lay(4, 3, {{3, 2}});
+        for (const Step& step : row.presses) {
+            scripted.game.press(step.cell, step.action);
+        }
+        scripted.now += row.secondsAfter;
+        scripted.game.updateClock();
+        EXPECT_EQ(scripted.game.phase(), row.phase);
+        if (row.phase == Phase::Lost) { // nothing opened after the loss
+            EXPECT_EQ(scripted.game.cellAt({0, 0}).kind, CellState::Covered);
+        }
+    }
 }
 
 } // namespace

@@ -1,5 +1,5 @@
+#include "app/testing/testing_program.h"
 #include "game/testing/invariants.h"
-#include "view/testing_window.h"
 
 #include <QPropertyAnimation>
 #include <QPushButton>
@@ -9,13 +9,13 @@
 namespace torvane::view {
 namespace {
 
+using app::testing::TestingProgram;
 using game::Cell;
 using game::CellState;
 using testing::control;
-using testing::TestingWindow;
 
 // Every cell's picture, away from the seams its neighbours draw over, is its state's tile.
-void expectPictureShowsTheField(TestingWindow& program) {
+void expectPictureShowsTheField(TestingProgram& program) {
     const game::Game& game = program.game();
     const QImage& image = program.field().image();
     for (int y = 0; y < game.fieldSize().rows; ++y) {
@@ -82,7 +82,7 @@ QString randomBoxText(std::mt19937& random) {
 // custom-size changes, dialogs and name prompts answered by the test.
 TEST(Soak, RandomPlayKeepsTheGameSound) {
     std::mt19937 random(8122026);
-    TestingWindow program;
+    TestingProgram program;
     program.playLevel(game::Beginner);
     const game::Game& game = program.game();
     FieldView& field = program.field();
@@ -140,7 +140,7 @@ TEST(Soak, RandomPlayKeepsTheGameSound) {
         modal.answer = random() % 2 ? QStringLiteral("玩家%1").arg(games) : QString();
         // Presses land on the image; the border is not the field's.
         const QRect image = field.contentsRect();
-        for (int press = 0; press < 400 && game.isPlaying(); ++press) {
+        for (int press = 0; press < 400 && !game::isOver(game.phase()); ++press) {
             if (random() % 50 == 0) {
                 QTest::mouseClick(&program.counter(), Qt::LeftButton);
             }
@@ -163,11 +163,11 @@ TEST(Soak, RandomPlayKeepsTheGameSound) {
                 image.left() + static_cast<int>(random() % static_cast<unsigned>(image.width())),
                 image.top() + static_cast<int>(random() % static_cast<unsigned>(image.height())));
             QTest::mouseClick(&field, buttons[random() % 5], {}, at);
-            if (game.isPlaying()) {
+            if (!game::isOver(game.phase())) {
                 ASSERT_NO_FATAL_FAILURE(game::testing::expectInvariants(game)) << "game " << games;
             }
         }
-        if (!game.isPlaying()) {
+        if (game::isOver(game.phase())) {
             ASSERT_NO_FATAL_FAILURE(expectFinalState(game)) << "game " << games;
             wins += game.face() == game::Face::Won;
         }

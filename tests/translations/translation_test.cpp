@@ -1,11 +1,9 @@
-#include "app/game_session.h"
-#include "app/game_state.h"
 #include "app/new_record.h"
+#include "app/testing/testing_program.h"
 #include "app/translation.h"
 #include "dialogs/name_prompt.h"
 #include "dialogs/testing/fake_modal_runner.h"
 #include "platform/control_names.h"
-#include "platform/uniform_random.h"
 #include "store/best_times.h"
 #include "view/main_window.h"
 #include "view/testing/controls.h"
@@ -62,26 +60,13 @@ class Installed {
     std::unique_ptr<QTranslator> translator_;
 };
 
-// The real windows, built as the game builds them; the dialogs are only recorded when shown.
-struct Windows {
-    QTemporaryDir folder;
-    GameState state{[random = platform::UniformRandom(1)]() mutable { return random.next(); },
-                    [] { return 0.0; }};
-    view::MainWindow window{state.game()};
-    GameSession session{state, window, folder.filePath(QStringLiteral("result.sav"))};
-    dialogs::testing::FakeModalRunner* modal = nullptr;
-    Windows() {
-        auto runner = std::make_unique<dialogs::testing::FakeModalRunner>();
-        modal = runner.get();
-        session.setModalRunner(std::move(runner));
-        session.loadSettings();
-        // The narrowest window.
-        control<QAction>(window, controlName::indexed(controlName::levelItem, game::Beginner))
-            .trigger();
-    }
-    QDialog& open(QLatin1StringView item) {
-        control<QAction>(window, item).trigger();
-        return *modal->shown.back();
+// The real windows, as the program builds them, at the narrowest level; the dialogs are only
+// recorded when shown.
+struct Windows : testing::TestingProgram {
+    Windows() { playLevel(game::Beginner); }
+    QDialog& open(QLatin1StringView name) {
+        item(name).trigger();
+        return *modal().shown.back();
     }
 };
 
@@ -210,7 +195,7 @@ QStringList cutCaptions(const QWidget& window) {
         }
     };
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
-        if (inAnotherDialog(*widget, window)) {
+        if (inAnotherDialog(*widget, window) || widget->isHidden()) { // the menu's overflow button
             continue;
         }
         if (widget->parentWidget() != nullptr && !widget->isWindow() &&
@@ -297,10 +282,10 @@ TEST(Translation, EveryShippedLanguageIsWholeFitsAndKeepsItsAccelerators) {
     std::map<const char*, int> chineseAccelerators;
     {
         Windows chinese;
-        EXPECT_EQ(cutCaptions(chinese.window), QStringList());
-        chineseAccelerators["menu bar"] = acceleratorCount(chinese.window.menuBar()->actions());
+        EXPECT_EQ(cutCaptions(chinese.window()), QStringList());
+        chineseAccelerators["menu bar"] = acceleratorCount(chinese.window().menuBar()->actions());
         chineseAccelerators["menuGame"] =
-            acceleratorCount(control<QMenu>(chinese.window, controlName::gameMenu).actions());
+            acceleratorCount(control<QMenu>(chinese.window(), controlName::gameMenu).actions());
     }
     ASSERT_EQ(chineseAccelerators["menu bar"], 1);
     ASSERT_EQ(chineseAccelerators["menuGame"], 2);
@@ -326,20 +311,20 @@ TEST(Translation, EveryShippedLanguageIsWholeFitsAndKeepsItsAccelerators) {
         QDialog& custom = windows.open(controlName::customItem);
         QDialog& scores = windows.open(controlName::bestTimesItem);
         for (const QWidget* window :
-             {static_cast<const QWidget*>(&windows.window), static_cast<const QWidget*>(&custom),
+             {static_cast<const QWidget*>(&windows.window()), static_cast<const QWidget*>(&custom),
               static_cast<const QWidget*>(&scores)}) {
             EXPECT_EQ(cutCaptions(*window), QStringList()) << window->objectName().toStdString();
         }
-        const QMenu& menu = control<QMenu>(windows.window, controlName::gameMenu);
-        EXPECT_EQ(sharedAccelerators(windows.window.menuBar()->actions()), QStringList());
+        const QMenu& menu = control<QMenu>(windows.window(), controlName::gameMenu);
+        EXPECT_EQ(sharedAccelerators(windows.window().menuBar()->actions()), QStringList());
         EXPECT_EQ(sharedAccelerators(menu.actions()), QStringList());
-        EXPECT_EQ(acceleratorCount(windows.window.menuBar()->actions()),
+        EXPECT_EQ(acceleratorCount(windows.window().menuBar()->actions()),
                   chineseAccelerators["menu bar"]);
         EXPECT_EQ(acceleratorCount(menu.actions()), chineseAccelerators["menuGame"]);
 
         // Nothing left in Chinese where the language is not written in Chinese characters.
         if (file.language != u"ja" && file.language != u"zh_TW") {
-            EXPECT_EQ(chineseLeft(windows.window), QStringList());
+            EXPECT_EQ(chineseLeft(windows.window()), QStringList());
             EXPECT_EQ(chineseLeft(custom), QStringList());
             EXPECT_EQ(chineseLeft(scores), QStringList());
         }
@@ -359,7 +344,7 @@ TEST(Translation, TheNameOfferedIsTranslatedButStoredNamesAreNot) {
     store::BestTimes bestTimes;
     ASSERT_TRUE(takeRecord(bestTimes, {game::Beginner, 10}));
     dialogs::testing::FakeModalRunner prompt; // the player cancels
-    bestTimes.setName(game::Beginner, dialogs::askRecordHolderName(prompt));
+    bestTimes.setName(game::Beginner, dialogs::NamePrompt::ask(prompt));
     ASSERT_EQ(prompt.nameRequests.size(), 1u);
     EXPECT_EQ(prompt.nameRequests[0].prompt, u"Congratulations! Please enter your name:");
     EXPECT_EQ(prompt.nameRequests[0].preset, u"Nameless Rookie");

@@ -1,4 +1,4 @@
-#include "view/testing_window.h"
+#include "app/testing/testing_program.h"
 
 #include <QScreen>
 #include <QWindow>
@@ -7,12 +7,12 @@
 namespace torvane::view {
 namespace {
 
-using testing::TestingWindow;
+using app::testing::TestingProgram;
 
 // Under a real window manager the frame has a title bar: an intermediate window whose frame
 // sits in the bottom-right corner keeps its whole frame on the screen at the expert level.
 TEST(FramedWindow, TheExpertLevelKeepsTheWholeFrameOfACornerWindowOnTheScreen) {
-    TestingWindow program;
+    TestingProgram program;
     MainWindow& window = program.window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(1500); // the window manager frames the window, and placement stops centring it

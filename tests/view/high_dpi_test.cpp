@@ -1,4 +1,4 @@
-#include "view/testing_window.h"
+#include "app/testing/testing_program.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -6,12 +6,12 @@
 namespace torvane::view {
 namespace {
 
-using testing::TestingWindow;
+using app::testing::TestingProgram;
 
 // At twice the pixels every pixel of the field becomes a 2 x 2 block of the same colour:
 // whole-pixel scaling, no smoothing.
 TEST(HighDpi, TheFieldIsScaledByWholePixelsWithoutSmoothing) {
-    TestingWindow program;
+    TestingProgram program;
     program.playLevel(game::Beginner);
     program.pressCell(Qt::LeftButton, {3, 3}); // some open cells beside covered ones
     FieldView& field = program.field();
@@ -34,7 +34,7 @@ TEST(HighDpi, TheFieldIsScaledByWholePixelsWithoutSmoothing) {
 }
 
 TEST(HighDpi, PressesStillHitTheirCells) {
-    TestingWindow program;
+    TestingProgram program;
     program.playLevel(game::Intermediate);
     for (const game::Cell cell :
          {game::Cell{0, 0}, game::Cell{15, 15}, game::Cell{7, 4}, game::Cell{3, 9}}) {

@@ -1,4 +1,4 @@
-#include "view/testing_window.h"
+#include "app/testing/testing_program.h"
 #include "view/window_placement.h"
 
 #include <QDialog>
@@ -8,8 +8,8 @@
 namespace torvane::view {
 namespace {
 
+using app::testing::TestingProgram;
 using testing::control;
-using testing::TestingWindow;
 
 // The frame is the client area grown by the window manager's margins: under openbox a 1-pixel
 // border and a 20-pixel title bar above.
@@ -76,7 +76,7 @@ TEST(WindowPlacement, ABiggerLevelMovesTheFrameTheLeastThatKeepsItOnTheScreen) {
         {"past both", {-250, -250}, true, true},
     };
     for (const Case& c : cases) {
-        TestingWindow program;
+        TestingProgram program;
         MainWindow& window = program.window();
         program.playLevel(game::Beginner);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -101,7 +101,7 @@ TEST(WindowPlacement, ABiggerLevelMovesTheFrameTheLeastThatKeepsItOnTheScreen) {
 
 // Both dialogs stay on top of the window they belong to, and block it while they are up.
 TEST(WindowPlacement, DialogsAreModalDialogsOfTheMainWindow) {
-    TestingWindow program;
+    TestingProgram program;
     for (const QLatin1StringView item : {controlName::customItem, controlName::bestTimesItem}) {
         program.item(item).trigger();
         const QDialog& dialog = *program.modal().shown.back();

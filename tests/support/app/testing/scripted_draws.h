@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/uniform_random.h"
 #include "game/testing/mine_draws.h"
-#include "platform/uniform_random.h"
 
 #include <deque>
 #include <vector>
@@ -27,7 +27,7 @@ class ScriptedDraws {
 
   private:
     std::deque<float> draws_;
-    platform::UniformRandom fallback_{20261208};
+    app::UniformRandom fallback_{20261208};
 };
 
 } // namespace torvane::app::testing

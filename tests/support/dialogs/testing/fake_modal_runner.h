@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/modal_seam.h"
+#include "dialogs/modal_runner.h"
 
 #include <QDialog>
 #include <QString>
@@ -9,13 +9,6 @@
 
 namespace torvane::dialogs::testing {
 
-struct NameRequest {
-    QString prompt;
-    QString title;
-    QString preset;
-    int maxLength;
-};
-
 // Stands in for the player: answers the name prompt with a scripted text and records
 // every request instead of running a modal loop.
 class FakeModalRunner : public ModalRunner {
@@ -23,7 +16,7 @@ class FakeModalRunner : public ModalRunner {
     QString answer;
     std::function<void()> whileAsking;
     std::function<void(QDialog&)> whileShowing; // the player's part while a dialog is up
-    std::vector<NameRequest> nameRequests;
+    std::vector<TextRequest> nameRequests;
     std::vector<QDialog*> shown;
 
     void showModal(QDialog& dialog) override {
@@ -32,9 +25,8 @@ class FakeModalRunner : public ModalRunner {
             whileShowing(dialog);
         }
     }
-    QString askName(const QString& prompt, const QString& title, const QString& preset,
-                    int maxLength) override {
-        nameRequests.push_back({prompt, title, preset, maxLength});
+    QString askText(const TextRequest& request) override {
+        nameRequests.push_back(request);
         if (whileAsking) {
             whileAsking();
         }

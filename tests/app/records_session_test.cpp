@@ -1,4 +1,4 @@
-#include "session_fixture.h"
+#include "app/testing/testing_program.h"
 #include "status/colours.h"
 #include "status/face_button.h"
 #include "status/status_label.h"
@@ -12,31 +12,31 @@ namespace torvane::app {
 namespace {
 
 using view::testing::control;
-using GameSessionTest = testing::SessionTest;
+using RecordsSessionTest = testing::ProgramTest;
 using testing::firstRunFile;
 
 status::CounterLabel& counter(QWidget& window) {
     return control<status::CounterLabel>(window, controlName::counter);
 }
 
-TEST_F(GameSessionTest, FirstStartWithoutAFile) {
+TEST_F(RecordsSessionTest, FirstStartWithoutAFile) {
     start();
-    EXPECT_EQ(state->game().level(), game::Intermediate);
-    EXPECT_TRUE(levelItem(1).isChecked());
-    EXPECT_EQ(counter(*window).text(), "35");
-    EXPECT_EQ(counter(*window).foreColour(), status::minesLeftColour);
-    auto& face = control<status::FaceButton>(*window, controlName::face);
+    EXPECT_EQ(program->state().game().level(), game::Intermediate);
+    EXPECT_TRUE(program->levelItem(game::Intermediate).isChecked());
+    EXPECT_EQ(counter(program->window()).text(), "35");
+    EXPECT_EQ(counter(program->window()).foreColour(), status::minesLeftColour);
+    auto& face = control<status::FaceButton>(program->window(), controlName::face);
     EXPECT_EQ(face.face(), game::Face::Playing);
     EXPECT_EQ(face.backColour(), status::playingFaceColour);
-    EXPECT_EQ(control<QLabel>(*window, controlName::clock).text(), "0");
+    EXPECT_EQ(control<QLabel>(program->window(), controlName::clock).text(), "0");
     for (int i = 0; i < store::BestTimes::captionCount; ++i) {
-        EXPECT_EQ(table(i), i % 2 == 0 ? QStringLiteral("999") : QStringLiteral("匿名"));
+        EXPECT_EQ(program->table(i), i % 2 == 0 ? QStringLiteral("999") : QStringLiteral("匿名"));
     }
-    window->close();
+    program->window().close();
     EXPECT_EQ(readFile(), firstRunFile);
 }
 
-TEST_F(GameSessionTest, EveryWayOfClosingSavesTheSameFileOnce) {
+TEST_F(RecordsSessionTest, EveryWayOfClosingSavesTheSameFileOnce) {
     using Close = std::function<void(view::MainWindow&)>;
     const std::vector<std::pair<const char*, Close>> ways{
         {"close box", [](view::MainWindow& w) { w.close(); }},
@@ -48,72 +48,74 @@ TEST_F(GameSessionTest, EveryWayOfClosingSavesTheSameFileOnce) {
     for (const auto& [name, close] : ways) {
         QFile::remove(path());
         start();
-        levelItem(2).trigger();
-        close(*window);
+        program->levelItem(game::Expert).trigger();
+        close(program->window());
         EXPECT_TRUE(readFile().startsWith(" 2 \r\n 30 \r\n 16 \r\n 80 \r\n")) << name;
         // A second request finds the file written already and leaves it.
         QFile::remove(path());
-        window->close();
+        program->window().close();
         EXPECT_FALSE(QFile::exists(path())) << name;
-        session.reset();
+        program.reset();
     }
 }
 
 // Asked to close while the custom dialog is up (a termination signal closes every window),
 // the game keeps the level it had: what was typed is neither played nor saved, and the file is
 // written once.
-TEST_F(GameSessionTest, ClosedDuringTheCustomDialogKeepsTheLevelBeforeIt) {
+TEST_F(RecordsSessionTest, ClosedDuringTheCustomDialogKeepsTheLevelBeforeIt) {
     start();
-    levelItem(0).trigger();
-    modal->whileShowing = [this](QDialog& dialog) {
-        box(dialog, 0).setText(QStringLiteral("25"));
-        window->close();
+    program->levelItem(game::Beginner).trigger();
+    program->modal().whileShowing = [this](QDialog& dialog) {
+        testing::TestingProgram::box(dialog, 0).setText(QStringLiteral("25"));
+        program->window().close();
     };
-    item(controlName::customItem).trigger();
-    EXPECT_EQ(state->game().level(), game::Beginner);
-    EXPECT_EQ(state->game().fieldSize(), (game::FieldSize{8, 8, 8}));
+    program->item(controlName::customItem).trigger();
+    EXPECT_EQ(program->state().game().level(), game::Beginner);
+    EXPECT_EQ(program->state().game().fieldSize(), (game::FieldSize{8, 8, 8}));
     EXPECT_TRUE(readFile().startsWith(" 0 \r\n 8 \r\n 8 \r\n 8 \r\n")) << readFile().toStdString();
     QFile::remove(path());
     QMetaObject::invokeMethod(qApp, "aboutToQuit");
     EXPECT_FALSE(QFile::exists(path()));
 }
 
-TEST_F(GameSessionTest, ARecordAndTheLevelComeBackAfterARestart) {
+TEST_F(RecordsSessionTest, ARecordAndTheLevelComeBackAfterARestart) {
     start();
-    levelItem(0).trigger();
-    state->bestTimes().setTime(0, QStringLiteral("12"));
-    state->bestTimes().setName(0, QStringLiteral("张三"));
-    window->close();
+    store::BestTimes table;
+    table.setTime(0, QStringLiteral("12"));
+    table.setName(0, QStringLiteral("张三"));
+    program->state().setBestTimes(table);
+    program->levelItem(game::Beginner).trigger();
+    program->window().close();
 
     start();
-    EXPECT_EQ(state->game().level(), game::Beginner);
-    EXPECT_TRUE(levelItem(0).isChecked());
-    EXPECT_EQ(table(0), "12");
-    EXPECT_EQ(table(1), "张三");
-    EXPECT_EQ(table(3), "匿名");
+    EXPECT_EQ(program->state().game().level(), game::Beginner);
+    EXPECT_TRUE(program->levelItem(game::Beginner).isChecked());
+    EXPECT_EQ(program->table(0), "12");
+    EXPECT_EQ(program->table(1), "张三");
+    EXPECT_EQ(program->table(3), "匿名");
 }
 
-TEST_F(GameSessionTest, SavedCustomLevelComesBackThroughTheBoxes) {
+TEST_F(RecordsSessionTest, SavedCustomLevelComesBackThroughTheBoxes) {
     writeFile(" 3 \r\n 20 \r\n 12 \r\n 40 \r\n");
     start();
-    EXPECT_EQ(state->game().level(), game::Custom);
-    EXPECT_TRUE(item(controlName::customItem).isChecked());
-    EXPECT_EQ(state->game().fieldSize(), (game::FieldSize{20, 12, 40}));
-    EXPECT_EQ(field().size(), QSize(18 * 20 + 14, 17 * 12 + 12));
+    EXPECT_EQ(program->state().game().level(), game::Custom);
+    EXPECT_TRUE(program->item(controlName::customItem).isChecked());
+    EXPECT_EQ(program->state().game().fieldSize(), (game::FieldSize{20, 12, 40}));
+    EXPECT_EQ(program->field().size(), QSize(18 * 20 + 14, 17 * 12 + 12));
     dialogs::CustomSizeTexts shown;
-    modal->whileShowing = [&](QDialog& dialog) {
+    program->modal().whileShowing = [&](QDialog& dialog) {
         for (int i = 0; i < 3; ++i) {
-            shown[static_cast<std::size_t>(i)] = box(dialog, i).text();
+            shown[static_cast<std::size_t>(i)] = testing::TestingProgram::box(dialog, i).text();
         }
         dialog.reject();
     };
-    item(controlName::customItem).trigger();
+    program->item(controlName::customItem).trigger();
     EXPECT_EQ(shown, (dialogs::CustomSizeTexts{"20", "12", "40"}));
-    window->close();
+    program->window().close();
     EXPECT_TRUE(readFile().startsWith(" 3 \r\n 20 \r\n 12 \r\n 40 \r\n999\r\n"));
 }
 
-TEST_F(GameSessionTest, DamagedFilesStartASoundGame) {
+TEST_F(RecordsSessionTest, DamagedFilesStartASoundGame) {
     struct Case {
         const char* file;
         int level, width, height, mines;
@@ -134,59 +136,59 @@ TEST_F(GameSessionTest, DamagedFilesStartASoundGame) {
     for (const Case& c : cases) {
         writeFile(c.file);
         start();
-        const game::Game& game = state->game();
+        const game::Game& game = program->state().game();
         EXPECT_EQ(game.level(), c.level) << c.file;
         EXPECT_EQ(game.fieldSize(), (game::FieldSize{c.width, c.height, c.mines})) << c.file;
-        EXPECT_TRUE(game.isPlaying());
-        int checked = item(controlName::customItem).isChecked();
+        EXPECT_EQ(game.phase(), game::Phase::Ready);
+        int checked = program->item(controlName::customItem).isChecked();
         for (int level = 0; level < game::presetLevelCount; ++level) {
-            checked += levelItem(level).isChecked();
+            checked += program->levelItem(game::Level(level)).isChecked();
         }
         EXPECT_EQ(checked, 1) << c.file;
-        EXPECT_EQ(field().width(), 18 * c.width + 14) << c.file;
-        session.reset();
+        EXPECT_EQ(program->field().width(), 18 * c.width + 14) << c.file;
+        program.reset();
     }
 }
 
-TEST_F(GameSessionTest, EachStartBeginsCountingMinesLeft) {
+TEST_F(RecordsSessionTest, EachStartBeginsCountingMinesLeft) {
     start();
-    QTest::mouseClick(&counter(*window), Qt::LeftButton);
-    EXPECT_EQ(counter(*window).text(), "221");
-    EXPECT_EQ(counter(*window).foreColour(), status::cellsLeftColour);
-    window->close();
+    QTest::mouseClick(&counter(program->window()), Qt::LeftButton);
+    EXPECT_EQ(counter(program->window()).text(), "221");
+    EXPECT_EQ(counter(program->window()).foreColour(), status::cellsLeftColour);
+    program->window().close();
     start();
-    EXPECT_EQ(counter(*window).text(), "35");
-    EXPECT_EQ(counter(*window).foreColour(), status::minesLeftColour);
+    EXPECT_EQ(counter(program->window()).text(), "35");
+    EXPECT_EQ(counter(program->window()).foreColour(), status::minesLeftColour);
 }
 
 // Records that cannot be kept are told once, when the event that found it is over; the game
 // goes on and still closes.
-TEST_F(GameSessionTest, AnUnwritableLocationIsToldOnceAndTheGameGoesOn) {
+TEST_F(RecordsSessionTest, AnUnwritableLocationIsToldOnceAndTheGameGoesOn) {
     writeFile("not a folder");
     const QString unwritable = path() + "/result.sav";
     start({unwritable, unwritable});
     QStringList told;
-    modal->whileShowing = [&told](QDialog& dialog) {
+    program->modal().whileShowing = [&told](QDialog& dialog) {
         if (const auto* box = qobject_cast<QMessageBox*>(&dialog)) {
             told << box->text();
         }
     };
-    levelItem(game::Beginner).trigger();
+    program->levelItem(game::Beginner).trigger();
     EXPECT_TRUE(told.isEmpty()) << "the message ran inside the menu's event";
     QCoreApplication::processEvents();
-    levelItem(game::Expert).trigger();
+    program->levelItem(game::Expert).trigger();
     QCoreApplication::processEvents();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].contains(path())) << told[0].toStdString(); // where it could not save
-    EXPECT_EQ(state->game().fieldSize(), game::presetField(game::Expert));
-    window->close();
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(program->state().game().fieldSize(), game::presetField(game::Expert));
+    program->window().close();
+    EXPECT_FALSE(program->window().isVisible());
     EXPECT_EQ(told.size(), 1);
 }
 
 // A file that did not read cleanly is rewritten from what could be read; its own bytes go
 // to a backup first. A clean file leaves none.
-TEST_F(GameSessionTest, ADamagedFileIsBackedUpBeforeItIsRewritten) {
+TEST_F(RecordsSessionTest, ADamagedFileIsBackedUpBeforeItIsRewritten) {
     const QString backup = path() + ".bak";
     const struct {
         const char* name;
@@ -201,7 +203,7 @@ TEST_F(GameSessionTest, ADamagedFileIsBackedUpBeforeItIsRewritten) {
         QFile::remove(backup);
         writeFile(c.bytes);
         start();
-        window->close();
+        program->window().close();
         EXPECT_EQ(QFile::exists(backup), c.backedUp) << c.name;
         if (c.backedUp) {
             QFile saved(backup);
@@ -209,30 +211,30 @@ TEST_F(GameSessionTest, ADamagedFileIsBackedUpBeforeItIsRewritten) {
             EXPECT_EQ(saved.readAll(), c.bytes) << c.name;
         }
         EXPECT_EQ(readFile().count("\r\n"), 10) << c.name;
-        session.reset();
+        program.reset();
     }
 }
 
 // The names are decoded only when the table is first needed, but from the bytes read at
 // start-up: another copy rewriting the file meanwhile changes nothing here.
-TEST_F(GameSessionTest, TheTableComesFromTheStartUpRead) {
+TEST_F(RecordsSessionTest, TheTableComesFromTheStartUpRead) {
     writeFile(" 0 \r\n 8 \r\n 8 \r\n 8 \r\n12\r\nann\r\n");
     start();
     writeFile(" 2 \r\n 30 \r\n 16 \r\n 80 \r\n5\r\nbob\r\n");
-    EXPECT_EQ(table(0), "12");
-    EXPECT_EQ(table(1), "ann");
+    EXPECT_EQ(program->table(0), "12");
+    EXPECT_EQ(program->table(1), "ann");
 }
 
 // A per-user file that does not exist yet: the records beside the program are read, and the
 // save goes to the per-user file.
-TEST_F(GameSessionTest, ReadsTheOldFileUntilItsOwnExists) {
+TEST_F(RecordsSessionTest, ReadsTheOldFileUntilItsOwnExists) {
     const QString own = folder.filePath("own/result.sav");
     writeFile(" 0 \r\n 8 \r\n 8 \r\n 8 \r\n12\r\nann\r\n");
     start({path(), own});
-    EXPECT_EQ(state->game().level(), game::Beginner);
-    EXPECT_EQ(state->bestTimes().name(0), "ann");
+    EXPECT_EQ(program->state().game().level(), game::Beginner);
+    EXPECT_EQ(program->state().bestTimes().name(0), "ann");
     QDir().mkpath(folder.filePath("own"));
-    window->close();
+    program->window().close();
     QFile saved(own);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(saved.readAll().startsWith(" 0 \r\n 8 \r\n 8 \r\n 8 \r\n12\r\nann\r\n"));

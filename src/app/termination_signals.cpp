@@ -1,4 +1,4 @@
-#include "platform/termination_signals.h"
+#include "app/termination_signals.h"
 
 #include <QObject>
 #include <QSocketNotifier>
@@ -6,7 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace torvane::platform {
+namespace torvane::app {
 
 namespace {
 
@@ -47,4 +47,4 @@ void onTerminationSignal(QObject* owner, std::function<void()> handler) {
     });
 }
 
-} // namespace torvane::platform
+} // namespace torvane::app

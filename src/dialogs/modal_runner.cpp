@@ -1,8 +1,7 @@
-#include "dialogs/modal_seam.h"
+#include "dialogs/modal_runner.h"
 
-#include "platform/taskbar.h"
+#include "dialogs/taskbar.h"
 
-#include <QCoreApplication>
 #include <QDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -15,7 +14,7 @@ namespace {
 // when the window manager first sees it. (winId() makes the dialog's siblings, the main window's
 // controls, native windows too unless Qt::AA_DontCreateNativeWidgetSiblings is set: main sets it.)
 void keepOutOfTaskbar(QDialog& dialog) {
-    platform::keepOutOfTaskbar(dialog.winId());
+    dialogs::keepOutOfTaskbar(dialog.winId());
 }
 
 } // namespace
@@ -25,21 +24,19 @@ void WidgetModalRunner::showModal(QDialog& dialog) {
     dialog.exec();
 }
 
-QString WidgetModalRunner::askName(const QString& prompt, const QString& title,
-                                   const QString& preset, int maxLength) {
+QString WidgetModalRunner::askText(const TextRequest& request) {
     QInputDialog box(promptParent_, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                         Qt::WindowCloseButtonHint);
-    box.setWindowTitle(title);
-    box.setLabelText(prompt);
-    box.setTextValue(preset);
+    box.setWindowTitle(request.title);
+    box.setLabelText(request.prompt);
+    box.setTextValue(request.preset);
     if (auto* line = box.findChild<QLineEdit*>()) {
-        line->setMaxLength(maxLength);
+        line->setMaxLength(request.maxLength);
     }
-    // The prompt's buttons speak the game's language, not the toolkit's.
-    box.setOkButtonText(QCoreApplication::translate("torvane::dialogs::NamePrompt", "确定"));
-    box.setCancelButtonText(QCoreApplication::translate("torvane::dialogs::NamePrompt", "取消"));
+    box.setOkButtonText(request.acceptText);
+    box.setCancelButtonText(request.cancelText);
     keepOutOfTaskbar(box);
-    return box.exec() == QDialog::Accepted ? box.textValue().left(maxLength) : QString();
+    return box.exec() == QDialog::Accepted ? box.textValue().left(request.maxLength) : QString();
 }
 
 } // namespace torvane::dialogs

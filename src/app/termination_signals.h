@@ -4,7 +4,7 @@
 
 class QObject;
 
-namespace torvane::platform {
+namespace torvane::app {
 
 // Holds back SIGTERM, SIGINT and SIGHUP from the start, so that a request to end that
 // comes while the program is still starting is not lost, nor kills it half-way.
@@ -14,4 +14,4 @@ void catchTerminationSignals();
 // thread, so that the program can close the ordinary way.
 void onTerminationSignal(QObject* owner, std::function<void()> handler);
 
-} // namespace torvane::platform
+} // namespace torvane::app

@@ -1,19 +1,20 @@
+#include "app/testing/testing_program.h"
 #include "status/colours.h"
-#include "view/testing_window.h"
 
 #include <QDialog>
 #include <gtest/gtest.h>
 
-namespace torvane::view {
+namespace torvane::app {
 namespace {
 
 using game::Cell;
 using game::Face;
 using testing::control;
-using testing::TestingWindow;
+using testing::TestingProgram;
+namespace tile = view::tile;
 
 TEST(ScriptedGame, FlagsFloodAndWin) {
-    TestingWindow program;
+    TestingProgram program;
     program.playCustom({5, 4, 2}, {{4, 0}, {0, 3}});
     program.pressCell(Qt::RightButton, {4, 0});
     EXPECT_TRUE(program.shows({4, 0}, tile::flag));
@@ -34,7 +35,7 @@ TEST(ScriptedGame, FlagsFloodAndWin) {
     EXPECT_TRUE(program.shows({2, 2}, tile::open));
     EXPECT_TRUE(program.shows({3, 0}, tile::open + 1));
     EXPECT_TRUE(program.shows({0, 2}, tile::flag));
-    EXPECT_TRUE(program.game().isPlaying());
+    EXPECT_EQ(program.game().phase(), game::Phase::Playing);
     EXPECT_EQ(program.game().cellsToOpen(), 1);
 
     program.pressCell(Qt::RightButton, {0, 2});
@@ -42,7 +43,7 @@ TEST(ScriptedGame, FlagsFloodAndWin) {
     program.pressCell(Qt::LeftButton, {0, 2});
     QTest::mouseClick(&program.counter(), Qt::LeftButton);
     EXPECT_EQ(program.game().cellsToOpen(), 0);
-    EXPECT_FALSE(program.game().isPlaying());
+    EXPECT_EQ(program.game().phase(), game::Phase::Won);
     EXPECT_EQ(program.face().face(), Face::Won);
     EXPECT_EQ(program.face().backColour(), status::wonFaceColour);
     EXPECT_TRUE(program.shows({0, 3}, tile::flag));
@@ -57,7 +58,7 @@ TEST(ScriptedGame, FlagsFloodAndWin) {
 }
 
 TEST(ScriptedGame, ALossShowsMinesWrongFlagsAndTheExplosion) {
-    TestingWindow program;
+    TestingProgram program;
     program.playCustom({4, 3, 3}, {{0, 0}, {3, 2}, {2, 1}});
     program.pressCell(Qt::RightButton, {0, 0}); // right
     program.pressCell(Qt::RightButton, {1, 2}); // wrong
@@ -78,7 +79,7 @@ TEST(ScriptedGame, ALossShowsMinesWrongFlagsAndTheExplosion) {
 }
 
 TEST(ScriptedGame, TheClockStartsOnAnyFirstPressStopsAt999AndResets) {
-    TestingWindow program;
+    TestingProgram program;
     program.playCustom({4, 3, 1}, {{3, 2}});
     // The middle button, beside the cells.
     QTest::mouseClick(&program.field(), Qt::MiddleButton, {}, QPoint(4, 4));
@@ -101,29 +102,5 @@ TEST(ScriptedGame, TheClockStartsOnAnyFirstPressStopsAt999AndResets) {
     EXPECT_TRUE(program.game().clock().running);
 }
 
-// The winning press returns first; then the holder is asked for a name and the table shows it.
-TEST(ScriptedGame, APresetWinOffersTheRecordOnceThePressIsOver) {
-    TestingWindow program;
-    program.modal().answer = QStringLiteral("小明");
-    program.playLevel(game::Beginner,
-                      {{0, 7}, {1, 7}, {2, 7}, {3, 7}, {4, 7}, {5, 7}, {6, 7}, {7, 7}});
-    program.pressCell(Qt::RightButton, {7, 7});
-    program.now += 7.4;
-    ASSERT_TRUE(program.tickClock());
-    program.pressCell(Qt::LeftButton, {0, 0});
-    ASSERT_EQ(program.face().face(), Face::Won);
-    EXPECT_TRUE(program.modal().nameRequests.empty());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !program.modal().shown.empty(); }, 1000));
-    ASSERT_EQ(program.modal().nameRequests.size(), 1u);
-    auto& scores = control<QDialog>(program.window(), controlName::bestTimesDialog);
-    const auto entry = [&scores](int i) {
-        return control<QLabel>(scores, controlName::indexed(controlName::bestTimesEntry, i)).text();
-    };
-    EXPECT_EQ(entry(0), "7");
-    EXPECT_EQ(entry(1), "小明");
-    ASSERT_EQ(program.modal().shown.size(), 1u);
-    EXPECT_EQ(program.modal().shown[0], &scores);
-}
-
 } // namespace
-} // namespace torvane::view
+} // namespace torvane::app

@@ -1,9 +1,9 @@
-#include "platform/exit_guard.h"
+#include "app/exit_guard.h"
 
 #include <cstdlib>
 #include <utility>
 
-namespace torvane::platform {
+namespace torvane::app {
 
 namespace {
 
@@ -32,4 +32,4 @@ ExitGuard::~ExitGuard() {
     pending() = nullptr;
 }
 
-} // namespace torvane::platform
+} // namespace torvane::app

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-namespace torvane::platform {
+namespace torvane::app {
 
 // Runs `last` if the process ends through exit() while the guard lives: the toolkit ends the
 // process that way from inside its X layer when the display connection breaks. An ordinary
@@ -15,4 +15,4 @@ class ExitGuard {
     ExitGuard& operator=(const ExitGuard&) = delete;
 };
 
-} // namespace torvane::platform
+} // namespace torvane::app

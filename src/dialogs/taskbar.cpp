@@ -1,4 +1,4 @@
-#include "platform/taskbar.h"
+#include "dialogs/taskbar.h"
 
 #include <QGuiApplication>
 #include <array>
@@ -10,7 +10,7 @@
 #include <xcb/xcb.h>
 #endif
 
-namespace torvane::platform {
+namespace torvane::dialogs {
 
 void keepOutOfTaskbar([[maybe_unused]] WId window) {
 #if QT_CONFIG(xcb)
@@ -45,4 +45,4 @@ void keepOutOfTaskbar([[maybe_unused]] WId window) {
 #endif
 }
 
-} // namespace torvane::platform
+} // namespace torvane::dialogs

@@ -1,8 +1,8 @@
-#include "platform/monotonic_clock.h"
+#include "app/monotonic_clock.h"
 
 #include <QElapsedTimer>
 
-namespace torvane::platform {
+namespace torvane::app {
 
 double monotonicSeconds() {
     static const QElapsedTimer since = [] {
@@ -13,4 +13,4 @@ double monotonicSeconds() {
     return static_cast<double>(since.nsecsElapsed()) * 1e-9;
 }
 
-} // namespace torvane::platform
+} // namespace torvane::app

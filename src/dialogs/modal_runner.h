@@ -7,6 +7,16 @@ class QWidget;
 
 namespace torvane::dialogs {
 
+// A line of text asked of the player, with everything the box says.
+struct TextRequest {
+    QString prompt;
+    QString title;
+    QString preset;
+    int maxLength = 0; // in UTF-16 units
+    QString acceptText;
+    QString cancelText;
+};
+
 // The one way the program shows a modal dialog or asks for a line of text, so that
 // tests can stand in for the player and never wait on a modal loop.
 class ModalRunner {
@@ -15,18 +25,16 @@ class ModalRunner {
     // Returns when the dialog is hidden.
     virtual void showModal(QDialog& dialog) = 0;
     // The answer typed, at most maxLength UTF-16 units, or "" when the player cancels.
-    virtual QString askName(const QString& prompt, const QString& title, const QString& preset,
-                            int maxLength) = 0;
+    virtual QString askText(const TextRequest& request) = 0;
 };
 
 class WidgetModalRunner : public ModalRunner {
   public:
-    // The name prompt is centred on promptParent when there is one.
+    // The text box is centred on promptParent when there is one.
     explicit WidgetModalRunner(QWidget* promptParent = nullptr) : promptParent_(promptParent) {}
 
     void showModal(QDialog& dialog) override;
-    QString askName(const QString& prompt, const QString& title, const QString& preset,
-                    int maxLength) override;
+    QString askText(const TextRequest& request) override;
 
   private:
     QWidget* promptParent_;

@@ -1,4 +1,4 @@
-#include "view/testing_window.h"
+#include "app/testing/testing_program.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -6,15 +6,17 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-namespace torvane::view {
+namespace torvane::app {
 namespace {
 
 using game::Cell;
 using testing::control;
-using testing::TestingWindow;
+using testing::TestingProgram;
+using view::MainWindow;
+namespace tile = view::tile;
 
 // The one checked level item, through the group that keeps the items exclusive.
-QAction* checkedLevel(TestingWindow& program) {
+QAction* checkedLevel(TestingProgram& program) {
     const QActionGroup* group = program.levelItem(game::Beginner).actionGroup();
     if (group == nullptr || group->exclusionPolicy() != QActionGroup::ExclusionPolicy::Exclusive) {
         ADD_FAILURE() << "the level items are not one exclusive group";
@@ -47,7 +49,7 @@ TEST(LevelSelection, EachLevelSizesTheFieldAndWindowPlacesFaceAndClockAndMovesTh
                           {game::Intermediate, {302, 284}, 145, 267, 35},
                           {game::Expert, {554, 284}, 271, 519, 80},
                           {game::Intermediate, {302, 284}, 145, 267, 35}};
-    TestingWindow program;
+    TestingProgram program;
     // A first run plays the intermediate level, checked without anyone choosing it.
     EXPECT_EQ(checkedLevel(program), &program.levelItem(game::Intermediate));
     for (const Case& c : cases) {
@@ -61,12 +63,12 @@ TEST(LevelSelection, EachLevelSizesTheFieldAndWindowPlacesFaceAndClockAndMovesTh
         EXPECT_EQ(program.counter().text(), QString::number(c.mines));
         EXPECT_EQ(program.game().level(), c.level);
         EXPECT_EQ(checkedLevel(program), &program.levelItem(c.level)) << c.level;
-        EXPECT_TRUE(program.game().isPlaying());
+        EXPECT_EQ(program.game().phase(), game::Phase::Ready);
     }
 }
 
 TEST(LevelSelection, TheSameLevelAgainStartsANewGameOfTheSameSize) {
-    TestingWindow program;
+    TestingProgram program;
     program.playLevel(game::Beginner);
     program.pressCell(Qt::RightButton, {0, 0});
     ASSERT_EQ(program.game().cellAt({0, 0}).kind, game::CellState::Flagged);
@@ -82,7 +84,7 @@ TEST(LevelSelection, TheSameLevelAgainStartsANewGameOfTheSameSize) {
 // The dialog opens on the size being played; the custom level plays what it was left with, and
 // a preset after it takes the one check back.
 TEST(LevelSelection, TheCustomItemAsksForTheSizeFromTheCurrentField) {
-    TestingWindow program;
+    TestingProgram program;
     program.playLevel(game::Beginner);
     QStringList opened;
     program.modal().whileShowing = [&opened](QDialog& dialog) {
@@ -110,7 +112,7 @@ TEST(LevelSelection, TheCustomItemAsksForTheSizeFromTheCurrentField) {
 }
 
 TEST(MainWindow, MenuItemsInOrder) {
-    TestingWindow program;
+    TestingProgram program;
     MainWindow& window = program.window();
     EXPECT_EQ(window.windowTitle(), "Torvane");
     EXPECT_EQ(window.objectName(), controlName::mainWindow);
@@ -145,7 +147,7 @@ TEST(MainWindow, MenuItemsInOrder) {
 
 // One tick beside the level played; the other level items show nothing there, as a plain item.
 TEST(MainWindow, OnlyTheCheckedLevelItemShowsAMark) {
-    TestingWindow program;
+    TestingProgram program;
     program.playLevel(game::Intermediate);
     auto& menu = control<QMenu>(program.window(), controlName::gameMenu);
     menu.popup(QPoint(0, 0));
@@ -165,7 +167,7 @@ TEST(MainWindow, OnlyTheCheckedLevelItemShowsAMark) {
 }
 
 TEST(MainWindow, F2AndTheFaceStartANewGameAndTheFieldGetsTheFocus) {
-    TestingWindow program;
+    TestingProgram program;
     program.playLevel(game::Beginner);
     program.window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window()));
@@ -186,7 +188,7 @@ TEST(MainWindow, F2AndTheFaceStartANewGameAndTheFieldGetsTheFocus) {
 
 // A screen reader hears the counter's number with what it counts, and the game's state.
 TEST(MainWindow, StatusItemsTellTheirMeaningToAssistiveTools) {
-    TestingWindow program;
+    TestingProgram program;
     const std::vector<Cell> bottomRow = {{0, 7}, {1, 7}, {2, 7}, {3, 7},
                                          {4, 7}, {5, 7}, {6, 7}, {7, 7}};
     program.playCustom({8, 8, 8}, bottomRow);
@@ -211,4 +213,4 @@ TEST(MainWindow, StatusItemsTellTheirMeaningToAssistiveTools) {
 }
 
 } // namespace
-} // namespace torvane::view
+} // namespace torvane::app

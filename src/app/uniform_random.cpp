@@ -1,8 +1,8 @@
-#include "platform/uniform_random.h"
+#include "app/uniform_random.h"
 
 #include <chrono>
 
-namespace torvane::platform {
+namespace torvane::app {
 
 UniformRandom UniformRandom::fromClock() {
     const auto now = std::chrono::system_clock::now().time_since_epoch().count();
@@ -10,4 +10,4 @@ UniformRandom UniformRandom::fromClock() {
     return UniformRandom(static_cast<std::uint64_t>(now) ^ (std::uint64_t{device()} << 32));
 }
 
-} // namespace torvane::platform
+} // namespace torvane::app

@@ -1,4 +1,4 @@
-#include "platform/uniform_random.h"
+#include "app/uniform_random.h"
 
 #include <array>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-namespace torvane::platform {
+namespace torvane::app {
 namespace {
 
 // The generator's extremes span the whole of [0, 1) and never reach 1, where a draw would
@@ -59,4 +59,4 @@ TEST(UniformRandom, SameSeedSameSequenceClockSeedsDiffer) {
 }
 
 } // namespace
-} // namespace torvane::platform
+} // namespace torvane::app

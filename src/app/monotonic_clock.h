@@ -1,8 +1,8 @@
 #pragma once
 
-namespace torvane::platform {
+namespace torvane::app {
 
 // Seconds on a clock that never goes back, whatever the time of day does.
 double monotonicSeconds();
 
-} // namespace torvane::platform
+} // namespace torvane::app

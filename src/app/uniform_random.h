@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-namespace torvane::platform {
+namespace torvane::app {
 
 // A float in [0, 1) from the top 24 bits of a 64-bit draw: they fill a float's mantissa
 // exactly, so the largest draw never rounds up to 1.
@@ -24,4 +24,4 @@ class UniformRandom {
     std::mt19937_64 engine_;
 };
 
-} // namespace torvane::platform
+} // namespace torvane::app
