@@ -1,6 +1,7 @@
 #include "game/testing/scripted_game.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace torvane::game {
 namespace {
@@ -82,6 +83,7 @@ TEST(NewGame, DrawsBecomeCellsInSinglePrecision) {
         {"the largest draw below 1", 0.99999994f, 29},
         {"a draw of 1 still hits the field", 1.0f, 29},
         {"a negative draw still hits the field", -0.5f, 0},
+        {"a NaN draw lands on column and row 0", std::numeric_limits<float>::quiet_NaN(), 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
