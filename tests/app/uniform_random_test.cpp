@@ -13,14 +13,16 @@ namespace {
 // name a column past the field.
 TEST(UniformRandom, ConversionOfTheExtremesStaysInTheHalfOpenUnitInterval) {
     struct Case {
+        const char* name;
         std::uint64_t bits;
         float expected;
     };
     const Case cases[] = {
-        {0, 0.0f},
-        {std::numeric_limits<std::uint64_t>::max(), std::nextafter(1.0f, 0.0f)},
+        {"all bits clear", 0, 0.0f},
+        {"all bits set", std::numeric_limits<std::uint64_t>::max(), std::nextafter(1.0f, 0.0f)},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         const float converted = unitFloat(c.bits);
         EXPECT_GE(converted, 0.0f) << c.bits;
         EXPECT_LT(converted, 1.0f) << c.bits;

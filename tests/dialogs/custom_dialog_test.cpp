@@ -54,8 +54,9 @@ TEST(CustomDialog, ControlsSitWhereTheDesignPutsThem) {
     };
     CustomDialog dialog;
     for (const Control& c : controls) {
-        QWidget& widget = control<QWidget>(dialog, c.name);
         const std::string name = c.name.toStdString();
+        SCOPED_TRACE(name);
+        QWidget& widget = control<QWidget>(dialog, c.name);
         EXPECT_EQ(widget.geometry(), c.rect) << name;
         if (auto* label = qobject_cast<QLabel*>(&widget)) {
             EXPECT_EQ(label->text(), QString::fromUtf16(c.caption)) << name;
@@ -122,6 +123,7 @@ TEST(CustomDialog, LeavingHidesAndOnlyOkCorrects) {
          typed, corrected},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.way);
         CustomDialog dialog;
         QPointer<CustomDialog> alive(&dialog);
         dialog.setTexts({QStringLiteral("16"), QStringLiteral("16"), QStringLiteral("40")});

@@ -20,6 +20,7 @@ TEST(DialogForm, BothDialogsAreFixedModalFramesOfTheirDesignSize) {
         {std::make_unique<ScoresDialog>(), controlName::bestTimesDialog, u"成绩榜", {304, 137}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(QString(c.name).toStdString());
         const QDialog& dialog = *c.dialog;
         EXPECT_EQ(dialog.objectName(), c.name);
         EXPECT_EQ(dialog.windowTitle(), c.caption);

@@ -23,12 +23,16 @@ class ClockTest : public ::testing::Test {
 
 TEST_F(ClockTest, TheFirstPressOfAnyKindStartsItOnce) {
     struct Case {
+        const char* name;
         std::optional<Cell> cell;
         Action action;
     };
-    for (const Case c : {Case{Cell{1, 0}, Action::Flag}, Case{Cell{1, 0}, Action::None},
-                         Case{Cell{1, 0}, Action::Open}, Case{Cell{5, 0}, Action::Open},
-                         Case{std::nullopt, Action::Open}}) {
+    for (const Case c : {Case{"a flag", Cell{1, 0}, Action::Flag},
+                         Case{"a press that asks for nothing", Cell{1, 0}, Action::None},
+                         Case{"opening a safe cell", Cell{1, 0}, Action::Open},
+                         Case{"opening beside the field", Cell{5, 0}, Action::Open},
+                         Case{"a press on no cell", std::nullopt, Action::Open}}) {
+        SCOPED_TRACE(c.name);
         SetUp();
         at(100.0);
         ASSERT_FALSE(game.clock().running);
@@ -43,14 +47,21 @@ TEST_F(ClockTest, TheFirstPressOfAnyKindStartsItOnce) {
 
 TEST_F(ClockTest, ShowsWholeSecondsAndStopsForGoodAt999) {
     struct Case {
+        const char* name;
         double elapsed;
         int shown;
         bool running;
     };
     const double nan = std::nan("");
-    for (const Case c : {Case{0.4, 0, true}, Case{1.0, 1, true}, Case{12.9, 12, true},
-                         Case{998.99, 998, true}, Case{-0.5, 0, true}, Case{nan, 0, true},
-                         Case{999.0, 999, false}, Case{1e12, 999, false}}) {
+    for (const Case c : {Case{"under a second shows 0", 0.4, 0, true},
+                         Case{"one whole second shows 1", 1.0, 1, true},
+                         Case{"a fraction is cut, not rounded", 12.9, 12, true},
+                         Case{"just under the cap runs on", 998.99, 998, true},
+                         Case{"time running backwards shows 0", -0.5, 0, true},
+                         Case{"a time source giving NaN shows 0", nan, 0, true},
+                         Case{"the cap stops it", 999.0, 999, false},
+                         Case{"far past the cap shows the cap", 1e12, 999, false}}) {
+        SCOPED_TRACE(c.name);
         SetUp();
         scripted.now = 50.0;
         game.press(std::nullopt, Action::None);
@@ -78,11 +89,14 @@ TEST_F(ClockTest, ACappedClockStaysStoppedAndTheGameGoesOn) {
 // A loss stops the clock; a new game, after a loss or after the cap, starts it afresh.
 TEST_F(ClockTest, ANewGameResetsIt) {
     struct Case {
+        const char* name;
         double playedFor;
         bool lost;
         int shown;
     };
-    for (const Case c : {Case{5.5, true, 5}, Case{2000.0, false, clockCap}}) {
+    for (const Case c :
+         {Case{"after a loss", 5.5, true, 5}, Case{"after the cap", 2000.0, false, clockCap}}) {
+        SCOPED_TRACE(c.name);
         SetUp();
         game.press(std::nullopt, Action::None);
         at(c.playedFor);

@@ -40,10 +40,14 @@ TEST(EndOfGame, ALossRevealsTheField) {
 // level and the seconds the clock last showed.
 TEST(EndOfGame, AWinFlagsTheMinesAndTellsLevelAndTime) {
     struct Case {
+        const char* name;
         Level level;
         bool showMinesLeft;
     };
-    for (const Case c : {Case{Intermediate, true}, Case{Beginner, false}, Case{Custom, true}}) {
+    for (const Case c : {Case{"Intermediate, counting mines left", Intermediate, true},
+                         Case{"Beginner, counting cells to open", Beginner, false},
+                         Case{"Custom, counting mines left", Custom, true}}) {
+        SCOPED_TRACE(c.name);
         ScriptedGame scripted;
         scripted.lay(3, 1, {{0, 0}, {2, 0}}, c.level);
         if (!c.showMinesLeft) {

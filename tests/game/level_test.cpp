@@ -8,15 +8,25 @@ namespace {
 
 TEST(Level, APlayableFieldHasOneToThirtySidesAndASafeCell) {
     struct Case {
+        const char* name;
         FieldSize size;
         bool playable;
     };
     const Case cases[] = {
-        {{1, 1, 0}, true},   {{30, 30, 899}, true}, {{2, 1, 1}, true},      {{2, 1, 2}, false},
-        {{0, 5, 1}, false},  {{31, 5, 1}, false},   {{5, 0, 1}, false},     {{5, 31, 1}, false},
-        {{5, 5, -1}, false}, {{8, 8, 8}, true},     {{30, 30, 900}, false},
+        {"the smallest field", {1, 1, 0}, true},
+        {"the largest field with one safe cell", {30, 30, 899}, true},
+        {"one mine and one safe cell", {2, 1, 1}, true},
+        {"mines on every cell", {2, 1, 2}, false},
+        {"no columns", {0, 5, 1}, false},
+        {"a column too many", {31, 5, 1}, false},
+        {"no rows", {5, 0, 1}, false},
+        {"a row too many", {5, 31, 1}, false},
+        {"fewer than no mines", {5, 5, -1}, false},
+        {"Beginner's field", {8, 8, 8}, true},
+        {"the largest field with no safe cell", {30, 30, 900}, false},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         EXPECT_EQ(isPlayable(c.size), c.playable)
             << c.size.columns << "x" << c.size.rows << " with " << c.size.mines;
     }
@@ -26,22 +36,24 @@ TEST(Level, APlayableFieldHasOneToThirtySidesAndASafeCell) {
 // custom one, the custom level.
 TEST(Level, AnyIndexSelectsALevelAndItsField) {
     struct Case {
+        const char* name;
         int index;
         Level level;
         FieldSize field;
     };
     const FieldSize custom{5, 7, 3};
     const Case cases[] = {
-        {-32768, Intermediate, {16, 16, 35}},
-        {-1, Intermediate, {16, 16, 35}},
-        {0, Beginner, {8, 8, 8}},
-        {1, Intermediate, {16, 16, 35}},
-        {2, Expert, {30, 16, 80}},
-        {3, Custom, custom},
-        {4, Custom, custom},
-        {32767, Custom, custom},
+        {"the lowest index", -32768, Intermediate, {16, 16, 35}},
+        {"just below Beginner", -1, Intermediate, {16, 16, 35}},
+        {"Beginner", 0, Beginner, {8, 8, 8}},
+        {"Intermediate", 1, Intermediate, {16, 16, 35}},
+        {"Expert", 2, Expert, {30, 16, 80}},
+        {"Custom", 3, Custom, custom},
+        {"just above Custom", 4, Custom, custom},
+        {"the highest index", 32767, Custom, custom},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         const Level level = selectableLevel(c.index);
         EXPECT_EQ(level, c.level) << c.index;
         EXPECT_EQ(levelField(level, custom), c.field) << c.index;

@@ -21,14 +21,16 @@ std::vector<Cell> neighboursInField(Cell cell, int columns, int rows) {
 // the press opens its cell and then neighbour k.
 TEST(Neighbours, TheFloodVisitsThemInTheirOrderInEvenAndOddRows) {
     struct Case {
+        const char* name;
         Cell cell;
         std::vector<Cell> inOrder;
     };
     const Case cases[] = {
-        {{2, 2}, {{1, 2}, {3, 2}, {2, 1}, {2, 3}, {3, 1}, {3, 3}}},
-        {{2, 1}, {{1, 1}, {3, 1}, {2, 0}, {2, 2}, {1, 0}, {1, 2}}},
+        {"a cell in an even row", {2, 2}, {{1, 2}, {3, 2}, {2, 1}, {2, 3}, {3, 1}, {3, 3}}},
+        {"a cell in an odd row", {2, 1}, {{1, 1}, {3, 1}, {2, 0}, {2, 2}, {1, 0}, {1, 2}}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         for (std::size_t k = 0; k < c.inOrder.size(); ++k) {
             testing::ScriptedGame scripted;
             scripted.lay(5, 5, {});
@@ -46,17 +48,19 @@ TEST(Neighbours, TheFloodVisitsThemInTheirOrderInEvenAndOddRows) {
 
 TEST(Neighbours, BorderCellsHaveFewer) {
     struct Case {
+        const char* name;
         Cell cell;
         std::vector<Cell> expected;
     };
     const Case cases[] = {
-        {{0, 0}, {{1, 0}, {0, 1}, {1, 1}}},
-        {{4, 0}, {{3, 0}, {4, 1}}},
-        {{0, 1}, {{1, 1}, {0, 0}, {0, 2}}},
-        {{4, 1}, {{3, 1}, {4, 0}, {4, 2}, {3, 0}, {3, 2}}},
-        {{2, 3}, {{1, 3}, {3, 3}, {2, 2}, {1, 2}}},
+        {"the top left corner", {0, 0}, {{1, 0}, {0, 1}, {1, 1}}},
+        {"the top right corner", {4, 0}, {{3, 0}, {4, 1}}},
+        {"the left edge in an odd row", {0, 1}, {{1, 1}, {0, 0}, {0, 2}}},
+        {"the right edge in an odd row", {4, 1}, {{3, 1}, {4, 0}, {4, 2}, {3, 0}, {3, 2}}},
+        {"the bottom edge", {2, 3}, {{1, 3}, {3, 3}, {2, 2}, {1, 2}}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         EXPECT_EQ(neighboursInField(c.cell, 5, 4), c.expected) << c.cell;
     }
 }

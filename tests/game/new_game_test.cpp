@@ -1,6 +1,7 @@
 #include "game/testing/scripted_game.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace torvane::game {
 namespace {
@@ -71,16 +72,21 @@ TEST(NewGame, ADrawOnAMineRedrawsBothCoordinatesColumnFirst) {
 // A draw becomes a column or row as the whole part of draw x side, in single precision.
 TEST(NewGame, DrawsBecomeCellsInSinglePrecision) {
     struct Case {
+        const char* name;
         float draw;
         int coordinate;
     };
     const Case cases[] = {
-        {0.0f, 0},         {0.5f, 15}, {0.9f, 27}, // 26.99999928 in double precision
-        {0.99999994f, 29},                         // the largest draw below 1
-        {1.0f, 29},                                // a generator out of bounds still hits the field
-        {-0.5f, 0},
+        {"the smallest draw", 0.0f, 0},
+        {"the middle draw", 0.5f, 15},
+        {"0.9 x 30 is 27 in single precision", 0.9f, 27}, // 26.99999928 in double precision
+        {"the largest draw below 1", 0.99999994f, 29},
+        {"a draw of 1 still hits the field", 1.0f, 29},
+        {"a negative draw still hits the field", -0.5f, 0},
+        {"a NaN draw lands on column and row 0", std::numeric_limits<float>::quiet_NaN(), 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         ScriptedGame scripted;
         scripted.draws = {c.draw, c.draw};
         scripted.game.startLevel(Custom, {30, 30, 1});

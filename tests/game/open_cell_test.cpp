@@ -12,15 +12,16 @@ using testing::shownRows;
 // Depth first through the neighbours in their order; numbers stop the flood.
 TEST(OpenCell, FloodOrder) {
     struct Case {
+        const char* name;
         int columns;
         int rows;
         std::vector<Cell> mines;
         std::vector<Cell> order;
     };
     const Case cases[] = {
-        {3, 2, {}, {{0, 0}, {1, 0}, {2, 0}, {2, 1}, {1, 1}, {0, 1}}},
-        // The last cell is the win flagging the mine.
-        {4,
+        {"a field without mines", 3, 2, {}, {{0, 0}, {1, 0}, {2, 0}, {2, 1}, {1, 1}, {0, 1}}},
+        {"a mine in the far corner, flagged by the win as the last cell",
+         4,
          3,
          {{3, 2}},
          {{0, 0},
@@ -37,6 +38,7 @@ TEST(OpenCell, FloodOrder) {
           {3, 2}}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         ScriptedGame scripted;
         scripted.lay(c.columns, c.rows, c.mines);
         const Change& change = scripted.open({0, 0});

@@ -34,11 +34,15 @@ TEST_F(PressTest, PressesThatAskForNothingChangeNothing) {
     scripted.flag({0, 0});
     const Rows before = shownRows(game);
     struct Case {
+        const char* name;
         Cell cell;
         Action action;
     };
-    for (const Case c : {Case{{2, 2}, Action::Flag}, Case{{2, 2}, Action::Open},
-                         Case{{0, 0}, Action::Open}, Case{{1, 1}, Action::None}}) {
+    for (const Case c : {Case{"flagging an open cell", {2, 2}, Action::Flag},
+                         Case{"opening an open cell", {2, 2}, Action::Open},
+                         Case{"opening a flagged cell", {0, 0}, Action::Open},
+                         Case{"a press that asks for nothing", {1, 1}, Action::None}}) {
+        SCOPED_TRACE(c.name);
         const Change& change = game.press(c.cell, c.action);
         EXPECT_TRUE(change.cells.empty()) << c.cell;
         EXPECT_FALSE(change.ended) << c.cell;

@@ -21,11 +21,16 @@ class ClockTickerTest : public ::testing::Test {
 // Whole milliseconds rounded up, so that the tick never comes before the second is full.
 TEST_F(ClockTickerTest, TheTimerIsArmedForTheNextWholeSecondOfTheElapsedTime) {
     struct Case {
+        const char* name;
         double elapsed;
         int wait; // ms
     };
-    for (const Case c : {Case{0.0, 1000}, Case{3.25, 750}, Case{2.3125, 688}, Case{41.0, 1000},
-                         Case{9.999755859375, 1}}) {
+    for (const Case c : {Case{"at the start, a whole second", 0.0, 1000},
+                         Case{"a quarter into a second", 3.25, 750},
+                         Case{"a part of a millisecond rounds up", 2.3125, 688},
+                         Case{"on a whole second, a whole second", 41.0, 1000},
+                         Case{"under a millisecond to go waits one", 9.999755859375, 1}}) {
+        SCOPED_TRACE(c.name);
         elapsed = c.elapsed;
         ticker.setRunning(true);
         EXPECT_TRUE(ticker.running());

@@ -27,14 +27,17 @@ TEST(StatusLabel, DesignAndColours) {
 TEST(CounterLabel, ShowsMinesLeftInRedAndCellsLeftInGreen) {
     CounterLabel counter;
     struct Case {
+        const char* name;
         int value;
         bool minesLeftMode;
         const char* text;
         QColor colour;
     };
-    for (const Case c :
-         {Case{35, true, "35", QColor(255, 0, 0)}, Case{-1, true, "-1", QColor(255, 0, 0)},
-          Case{221, false, "221", QColor(0, 255, 0)}, Case{0, false, "0", QColor(0, 255, 0)}}) {
+    for (const Case c : {Case{"mines left", 35, true, "35", QColor(255, 0, 0)},
+                         Case{"more flags than mines", -1, true, "-1", QColor(255, 0, 0)},
+                         Case{"cells to open", 221, false, "221", QColor(0, 255, 0)},
+                         Case{"no cells left to open", 0, false, "0", QColor(0, 255, 0)}}) {
+        SCOPED_TRACE(c.name);
         counter.showCount(c.value, c.minesLeftMode);
         EXPECT_EQ(counter.text(), QString::fromLatin1(c.text));
         EXPECT_EQ(counter.foreColour(), c.minesLeftMode ? minesLeftColour : cellsLeftColour);
@@ -83,13 +86,16 @@ TEST(FaceButton, EachStatePaintsItsOwnFaceOnItsColour) {
     face.show();
     EXPECT_EQ(face.size(), QSize(28, 28));
     struct State {
+        const char* name;
         game::Face face;
         QColor colour;
         int dipSign;
     };
-    for (const State s : {State{game::Face::Won, QColor(0, 255, 0), 1},
-                          State{game::Face::Lost, QColor(255, 0, 0), -1},
-                          State{game::Face::Playing, QColor(192, 192, 192), 0}}) {
+    for (const State s : {State{"won: a smile on green", game::Face::Won, QColor(0, 255, 0), 1},
+                          State{"lost: a frown on red", game::Face::Lost, QColor(255, 0, 0), -1},
+                          State{"playing: a straight mouth on grey", game::Face::Playing,
+                                QColor(192, 192, 192), 0}}) {
+        SCOPED_TRACE(s.name);
         face.showFace(s.face);
         EXPECT_EQ(face.face(), s.face);
         EXPECT_EQ(face.backColour(), s.colour);
