@@ -7,16 +7,8 @@
 #   customdialog SIGTERM while the custom dialog is open with 25 typed: 新手 is still saved
 # Usage: display_session_test.sh BINARY MODE ROUNDS
 set -uo pipefail
-binary=$1 mode=$2 rounds=${3:-1}
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 source "$(dirname "$0")/../support/x_display.sh"
+binary=$1 mode=$2 rounds=${3:-1}
 
 fail() {
     echo "display session test ($mode, round $round): $*" >&2

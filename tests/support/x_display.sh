@@ -1,5 +1,14 @@
-# Sourced by the tests that need a real X display: an Xvfb of their own, managed by openbox,
-# so that windows get a real frame.
+# Sourced by the tests that need a real display: a work folder of their own and a list of the
+# processes they start, both gone when the test ends however it ends; and an Xvfb of their own,
+# managed by openbox, so that windows get a real frame.
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    kill "${pids[@]}" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 # Under AddressSanitizer, strict string checks flag libxkbcommon-x11's bounded strndup on a
 # keymap name that has no terminator; that library is not ours to mend.

@@ -2,14 +2,6 @@
 # Runs a test program on its own X server under openbox, so that windows get a real frame.
 # Usage: framed_window_test.sh PROGRAM
 set -uo pipefail
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
 source "$(dirname "$0")/../support/x_display.sh"
 start_x_display "$work" 1280x1024x24 || { echo "framed window test: no X server" >&2; exit 1; }
 pids+=("$xvfb_pid" "$wm_pid")

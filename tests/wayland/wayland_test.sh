@@ -7,14 +7,7 @@
 # Usage: wayland_test.sh TORVANE FIELD_MATCH
 set -uo pipefail
 binary=$(realpath "$1") match=$(realpath "$2")
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    kill "${pids[@]}" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../support/x_display.sh"
 fail() {
     echo "wayland test: $*" >&2
     # The pictures stay beside the test for a look.
@@ -29,7 +22,6 @@ export HOME=$work XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY LANGUAGE LC_ALL LC_MESSAGES
 export LANG=C.UTF-8 # the same captions under both
-source "$(dirname "$0")/../support/x_display.sh"
 # Each game is a copy of its own, so its records file is new and it opens on its default level.
 start_copy() { mkdir "$work/$1" && cp "$binary" "$work/$1/torvane"; }
 
