@@ -1,6 +1,6 @@
 #include "platform/control_names.h"
 #include "view/main_window.h"
-#include "view/menu_style.h"
+#include "view/menu_check_style.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -3,6 +3,7 @@
 #include "game/game.h"
 #include "platform/control_names.h"
 #include "platform/text_number.h"
+#include "status/counter_label.h"
 #include "status/face_button.h"
 #include "status/status_label.h"
 #include "view/field_view.h"

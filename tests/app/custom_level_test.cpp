@@ -1,6 +1,6 @@
 #include "app/testing/testing_program.h"
 #include "dialogs/custom_dialog.h"
-#include "status/status_label.h"
+#include "status/counter_label.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,5 @@
 #include "status/colours.h"
+#include "status/counter_label.h"
 #include "status/face_button.h"
 #include "status/status_label.h"
 

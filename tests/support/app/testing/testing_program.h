@@ -7,7 +7,7 @@
 #include "platform/control_names.h"
 #include "status/clock_ticker.h"
 #include "status/face_button.h"
-#include "status/status_label.h"
+#include "status/counter_label.h"
 #include "view/field_view.h"
 #include "view/hex_layout.h"
 #include "view/main_window.h"

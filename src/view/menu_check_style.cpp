@@ -1,4 +1,4 @@
-#include "view/menu_style.h"
+#include "view/menu_check_style.h"
 
 #include <QStyleOptionMenuItem>
 
