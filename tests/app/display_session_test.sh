@@ -15,6 +15,17 @@ fail() {
     exit 1
 }
 
+# Opens the game menu from the keyboard and waits for its popup, a window of the game's own, so
+# that the keys that follow go to the menu however slow the machine is.
+open_game_menu() {
+    xdotool key alt+g
+    for _ in $(seq 100); do
+        (($(xdotool search --onlyvisible --pid "$game" 2>/dev/null | wc -l) > 1)) && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 expected=$(printf ' 0 \r\n 8 \r\n 8 \r\n 8 \r\n')
 passed=0
 for ((round = 1; round <= rounds; round++)); do
@@ -29,10 +40,15 @@ for ((round = 1; round <= rounds; round++)); do
     [[ -n $window ]] || fail "no window: $(cat "$work/err")"
     sleep 0.5 # the window manager's frame and focus
     # 新手 shrinks the window; keys sent before the window has the focus are lost, so try again.
+    # The pointer away from where the menu opens: hovering an item would move the keys' start.
+    xdotool mousemove 0 0
     for _ in 1 2 3 4 5; do
+        # The window manager raises it; the focus is set directly too, in case the manager came
+        # up too late to manage the window (a busy machine).
         xdotool windowactivate --sync "$window" 2>/dev/null
+        timeout 5 xdotool windowfocus --sync "$window" 2>/dev/null
         sleep 0.2
-        xdotool key alt+g && sleep 0.3 && xdotool key Down Return
+        open_game_menu && xdotool key Down Return
         # A slow build (the sanitizers, a busy machine) may take a while to resize.
         for _ in $(seq 30); do
             width=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
@@ -42,7 +58,10 @@ for ((round = 1; round <= rounds; round++)); do
         ((width < 300)) && break
         xdotool key Escape Escape # a menu the keys left open
     done
-    ((width < 300)) || fail "the level could not be chosen"
+    if ((width >= 300)); then
+        import -window root "$work/unchosen.png" 2>/dev/null && cp "$work/unchosen.png" . 2>/dev/null
+        fail "the level could not be chosen (width $width; the screen is in unchosen.png)"
+    fi
     # The level chosen is on disk at once (the window may show its new size a moment before the
     # write ends); the end must write it again.
     for _ in $(seq 40); do [[ -s $work/game/result.sav ]] && break; sleep 0.05; done
@@ -58,7 +77,8 @@ for ((round = 1; round <= rounds; round++)); do
         if ((round % 2)); then kill -TERM "$xvfb"; sleep 0.05; kill -TERM "$game" 2>/dev/null; else kill -TERM "$game" "$xvfb"; fi
         ;;
     customdialog)
-        xdotool key alt+g && sleep 0.3 && xdotool key Down Down Down Down Return
+        open_game_menu || fail "the game menu did not open"
+        xdotool key Down Down Down Down Return
         # The signal must find the dialog up, or this round proves nothing.
         timeout 10 xdotool search --sync --onlyvisible --name '^(自定义难度|Custom Size)$' >/dev/null ||
             fail "the custom dialog did not open"
