@@ -2,8 +2,8 @@
 
 #include "game/game.h"
 #include "platform/control_names.h"
-#include "platform/raster_blit.h"
 #include "view/hex_layout.h"
+#include "view/raster_blit.h"
 #include "view/tile_sheet.h"
 
 #include <QMouseEvent>
@@ -62,8 +62,8 @@ void FieldView::resizeToField(const game::Game& game) {
 
 void FieldView::drawTile(game::Cell cell, int tile) {
     const QPoint at = tilePosition(cell);
-    platform::maskedBlit(image_, at.x(), at.y(), tileWidth, tileHeight, tileSheet(), maskColumn, 0,
-                         tileColumn(tile), 0);
+    maskedBlit(image_, at.x(), at.y(), tileWidth, tileHeight, tileSheet(), maskColumn, 0,
+               tileColumn(tile), 0);
 }
 
 // Only the part drawn: a press changes a cell or a region, and the rest of the screen already
