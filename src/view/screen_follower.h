@@ -8,9 +8,10 @@ class QWindow;
 
 namespace torvane::view {
 
-// Keeps a top-level window at its size in logical pixels when it moves to a screen of another
-// scale, and does the same for the dialogs it owns. The toolkit keeps the window's device
-// pixels instead, so on a screen of twice the scale only a quarter of the content shows.
+// Keeps a top-level window of fixed size at that size in logical pixels when it moves to a
+// screen of another scale, and does the same for the dialogs it owns. The toolkit keeps the
+// window's device pixels instead, so on a screen of twice the scale only a quarter of the content
+// shows.
 class ScreenFollower : public QObject {
     Q_OBJECT
   public:
@@ -20,6 +21,7 @@ class ScreenFollower : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void keepSizeSoon();
     void keepSize();
 
     QWidget& window_;

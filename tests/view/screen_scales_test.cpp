@@ -12,6 +12,14 @@ namespace {
 
 using testing::TestingWindow;
 
+QString screenNames() {
+    QStringList names;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        names << screen->name();
+    }
+    return names.join(u' ');
+}
+
 QScreen* screenNamed(const QString& name) {
     for (QScreen* screen : QGuiApplication::screens()) {
         if (screen->name() == name) {
@@ -52,7 +60,8 @@ QString sizes(QWidget& window) {
 TEST(ScreenScales, TheWindowAndItsDialogsTakeTheirSizeOnEachScreen) {
     QScreen* single = screenNamed(QStringLiteral("single"));
     QScreen* twice = screenNamed(QStringLiteral("twice"));
-    ASSERT_TRUE(single != nullptr && twice != nullptr) << "no monitors named single and twice";
+    ASSERT_TRUE(single != nullptr && twice != nullptr)
+        << "screens: " << screenNames().toStdString();
     ASSERT_EQ(single->devicePixelRatio(), 1.0);
     ASSERT_EQ(twice->devicePixelRatio(), 2.0);
 
@@ -79,7 +88,9 @@ TEST(ScreenScales, TheWindowAndItsDialogsTakeTheirSizeOnEachScreen) {
         program.modal().whileShowing = [&row, other](QDialog& dialog) {
             dialog.show();
             EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-            EXPECT_EQ(dialog.screen(), row.screen);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.screen() == row.screen; }, 3000))
+                << "dialog on " << dialog.screen()->name().toStdString() << " at "
+                << dialog.frameGeometry().x() << "," << dialog.frameGeometry().y();
             EXPECT_TRUE(QTest::qWaitFor([&] { return holdsItsContent(dialog); }, 3000))
                 << "dialog opened: " << sizes(dialog).toStdString();
             dragTo(dialog, other->geometry().topLeft() + QPoint(80, 80));

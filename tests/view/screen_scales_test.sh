@@ -17,4 +17,8 @@ pids+=("$xvfb_pid" "$wm_pid")
 xrandr --setmonitor single 1280/339x1024/271+0+0 screen >/dev/null &&
     xrandr --setmonitor twice 1280/339x1024/271+1280+0 none >/dev/null ||
     { echo "screen scales test: no monitors" >&2; exit 1; }
+for _ in $(seq 100); do
+    [[ $(xrandr --listmonitors | grep -cE ' (single|twice) ') -eq 2 ]] && break
+    sleep 0.05
+done
 QT_QPA_PLATFORM=xcb QT_SCREEN_SCALE_FACTORS="single=1;twice=2" "$1"
