@@ -6,14 +6,14 @@
 #include "platform/uniform_random.h"
 #include "store/records_location.h"
 #include "view/main_window.h"
+#include "view/scale_choice.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     torvane::platform::catchTerminationSignals();
     // Whole scale factors keep the pixel art's pixels square and sharp.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    torvane::view::chooseWholeScaleFactors();
     // The dialogs get native windows before they show (to keep them out of the taskbar); the
     // main window's controls stay drawn in its one window all the same.
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
