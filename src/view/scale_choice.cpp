@@ -15,8 +15,8 @@ namespace torvane::view {
 namespace {
 
 constexpr double standardDpi = 96;
-// The menu bar, and a frame of the window manager at 100%, which grows with the desktop's
-// scale: the window's own size at any factor is known, these are allowances.
+// The field and its margins are known; the menu bar's height follows its font, and the window
+// manager's frame (here at 100%) grows with the desktop's scale: allowances for both.
 constexpr int menuBarHeight = 32;
 constexpr QSize frameAtSingleScale(16, 48);
 
@@ -25,6 +25,17 @@ QSize biggestWindow() {
         QMargins(FieldView::border, FieldView::border, FieldView::border, FieldView::border));
     return {MainWindow::marginLeft + field.width() + MainWindow::marginRight,
             menuBarHeight + MainWindow::marginTop + field.height() + MainWindow::marginBottom};
+}
+
+// Whether the toolkit will draw through X11: chosen so, or left to choose outside a Wayland
+// session (where the factors read from the X server would apply to the wrong screens).
+bool willUseX11() {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (!platform.isEmpty()) {
+        return platform.startsWith("xcb");
+    }
+    return qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+           qgetenv("XDG_SESSION_TYPE") != QByteArrayLiteral("wayland");
 }
 
 } // namespace
@@ -53,6 +64,9 @@ void chooseWholeScaleFactors() {
         if (qEnvironmentVariableIsSet(own)) {
             return;
         }
+    }
+    if (!willUseX11()) {
+        return;
     }
     const std::optional<platform::XMonitors> x = platform::readXMonitors();
     if (!x || x->monitors.empty()) {
