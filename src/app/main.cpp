@@ -4,6 +4,7 @@
 #include "app/translation.h"
 #include "app/uniform_random.h"
 #include "store/records_location.h"
+#include "view/scale_choice.h"
 
 #include <QApplication>
 
@@ -11,8 +12,7 @@ int main(int argc, char* argv[]) {
     using namespace torvane;
     app::catchTerminationSignals();
     // Whole scale factors keep the pixel art's pixels square and sharp.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    view::chooseWholeScaleFactors();
     // The dialogs get native windows before they show (to keep them out of the taskbar); the
     // main window's controls stay drawn in its one window all the same.
     QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);

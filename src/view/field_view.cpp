@@ -2,8 +2,8 @@
 
 #include "game/game.h"
 #include "platform/control_names.h"
-#include "platform/raster_blit.h"
 #include "view/hex_layout.h"
+#include "view/raster_blit.h"
 #include "view/tile_sheet.h"
 
 #include <QMouseEvent>
@@ -30,7 +30,8 @@ std::optional<game::Action> actionOf(Qt::MouseButton button) {
 
 } // namespace
 
-FieldView::FieldView(QWidget* parent) : QFrame(parent) {
+FieldView::FieldView(QWidget* parent)
+    : QFrame(parent), tiles_(TileShape(tileSheet(), QPoint(maskColumn, 0))) {
     setObjectName(controlName::field);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(border);
@@ -40,6 +41,7 @@ FieldView::FieldView(QWidget* parent) : QFrame(parent) {
     const QSize inner = fieldPixelSize(columns_, rows_);
     image_ = QImage(inner, QImage::Format_RGB32);
     image_.fill(background());
+    tiles_.clear(columns_, rows_);
     setFixedSize(inner.grownBy(QMargins(border, border, border, border)));
 }
 
@@ -57,13 +59,15 @@ void FieldView::resizeToField(const game::Game& game) {
         image_ = QImage(inner, QImage::Format_RGB32);
     }
     image_.fill(background());
+    tiles_.clear(columns_, rows_);
     update();
 }
 
 void FieldView::drawTile(game::Cell cell, int tile) {
     const QPoint at = tilePosition(cell);
-    platform::maskedBlit(image_, at.x(), at.y(), tileWidth, tileHeight, tileSheet(), maskColumn, 0,
-                         tileColumn(tile), 0);
+    maskedBlit(image_, at.x(), at.y(), tileWidth, tileHeight, tileSheet(), maskColumn, 0,
+               tileColumn(tile), 0);
+    tiles_.drawn(cell);
 }
 
 // Only the part drawn: a press changes a cell or a region, and the rest of the screen already
@@ -97,9 +101,7 @@ void FieldView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPointF inPicture = at - QPointF(picture.topLeft());
-    emit pressed(cellAt(static_cast<float>(inPicture.x()), static_cast<float>(inPicture.y()),
-                        columns_, rows_),
-                 *action);
+    emit pressed(tiles_.cellAt(inPicture), *action);
 }
 
 } // namespace torvane::view

@@ -2,6 +2,7 @@
 
 #include "game/cell.h"
 #include "game/cell_state.h"
+#include "view/drawn_tiles.h"
 
 #include <QFrame>
 #include <QImage>
@@ -32,7 +33,8 @@ class FieldView : public QFrame {
     static QColor background();
 
   signals:
-    // A press of the left, right or middle button on the picture; no cell beside the cells.
+    // A press of the left, right or middle button on the picture, with the cell whose tile shows
+    // under the pointer; beside the tiles, the cell or nothing that the rows' rectangles give.
     // Presses on the border are not the field's.
     void pressed(std::optional<game::Cell> cell, game::Action action);
 
@@ -44,6 +46,7 @@ class FieldView : public QFrame {
     void drawTile(game::Cell cell, int tile);
 
     QImage image_;
+    DrawnTiles tiles_;
     int columns_ = 1;
     int rows_ = 1;
 };

@@ -9,7 +9,8 @@
 namespace torvane::view {
 
 // The hex lattice in the field picture's pixels: cells 18 apart in a row, rows 17 apart, even
-// rows shifted half a cell; a cell's hit area starts 3 pixels below its tile's top.
+// rows shifted half a cell; a row's rectangle for presses beside the tiles starts 3 pixels below
+// its tiles' tops.
 inline constexpr int cellPitch = 18;
 inline constexpr int rowPitch = 17;
 inline constexpr int evenRowShift = cellPitch / 2;
@@ -30,8 +31,9 @@ constexpr QSize fieldPixelSize(int columns, int rows) {
     return {cellPitch * columns + fieldExtraWidth, rowPitch * rows + fieldExtraHeight};
 }
 
-// The cell under a point of the field picture, in single precision as pointer positions have
-// always been taken; nothing when the point lies on no cell of a field this size.
+// The cell whose row rectangle holds a point of the field picture, in single precision as
+// pointer positions have always been taken; nothing when the point lies on no cell of a field
+// this size. It decides presses beside the tiles; on a tile, the tile decides (DrawnTiles).
 std::optional<game::Cell> cellAt(float x, float y, int columns, int rows);
 
 } // namespace torvane::view

@@ -7,6 +7,7 @@
 #include "status/face_button.h"
 #include "status/status_label.h"
 #include "view/field_view.h"
+#include "view/screen_follower.h"
 #include "view/window_placement.h"
 
 #include <QAction>
@@ -34,6 +35,7 @@ MainWindow::MainWindow(const game::Game& game, QWidget* parent)
     // A fixed frame: minimise, no maximise.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    new ScreenFollower(*this);
 
     auto* client = new QWidget(this);
     setCentralWidget(client);

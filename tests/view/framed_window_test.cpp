@@ -34,5 +34,26 @@ TEST(FramedWindow, TheExpertLevelKeepsTheWholeFrameOfACornerWindowOnTheScreen) {
     EXPECT_EQ(frame().bottomRight(), area.bottomRight()); // moved by the least
 }
 
+// A window the player moves while placement still watches the window manager framing it stays
+// where it was put: placement centres it again only when the frame's margins change.
+TEST(FramedWindow, AWindowMovedInItsFirstSecondStaysWhereItWasPut) {
+    TestingProgram program;
+    MainWindow& window = program.window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QMargins margins = window.windowHandle()->frameMargins();
+            return margins.top() > margins.bottom();
+        },
+        800))
+        << "not framed within the first second";
+    const QPoint corner = window.screen()->availableGeometry().topLeft() + QPoint(30, 40);
+    window.move(corner);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.frameGeometry().topLeft() == corner; }, 500));
+    QTest::qWait(1500); // past the time placement watches the framing
+    EXPECT_EQ(window.frameGeometry().topLeft(), corner)
+        << "frame at " << window.frameGeometry().x() << "," << window.frameGeometry().y();
+}
+
 } // namespace
 } // namespace torvane::view

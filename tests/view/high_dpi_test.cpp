@@ -33,15 +33,31 @@ TEST(HighDpi, TheFieldIsScaledByWholePixelsWithoutSmoothing) {
     }
 }
 
-TEST(HighDpi, PressesStillHitTheirCells) {
+// A press flags the cell whose tile shows under the pointer, near the points of the hexagon too,
+// where the rows' rectangles gave the cell's neighbours.
+TEST(HighDpi, APressFlagsTheCellWhoseTileShowsUnderIt) {
     TestingProgram program;
     program.playLevel(game::Intermediate);
-    for (const game::Cell cell :
-         {game::Cell{0, 0}, game::Cell{15, 15}, game::Cell{7, 4}, game::Cell{3, 9}}) {
-        program.pressCell(Qt::RightButton, cell);
-        EXPECT_EQ(program.game().cellAt(cell).kind, game::CellState::Flagged)
-            << cell.x << "," << cell.y;
+    struct Row {
+        const char* name;
+        game::Cell cell;
+        QPoint inTile;
+    };
+    const Row table[] = {
+        {"the middle of the first cell", {0, 0}, {9, 12}},
+        {"the middle of the last cell", {15, 15}, {9, 12}},
+        {"the top point of an even row's cell", {7, 4}, {9, 1}},
+        {"the bottom point of an odd row's cell", {3, 9}, {9, 22}},
+        {"the upper left slope", {10, 6}, {6, 2}},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.name);
+        QTest::mouseClick(&program.field(), Qt::RightButton, {},
+                          program.field().contentsRect().topLeft() + tilePosition(row.cell) +
+                              row.inTile);
+        EXPECT_EQ(program.game().cellAt(row.cell).kind, game::CellState::Flagged);
     }
+    EXPECT_EQ(program.game().counterValue(), 35 - 5); // no other cell took a flag
 }
 
 } // namespace

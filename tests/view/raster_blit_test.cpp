@@ -1,10 +1,10 @@
-#include "platform/raster_blit.h"
+#include "view/raster_blit.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
-namespace torvane::platform {
+namespace torvane::view {
 namespace {
 
 QImage noise(int width, int height, quint32 seed) {
@@ -45,4 +45,4 @@ TEST(MaskedBlit, EqualsMaskAndThenTile) {
 }
 
 } // namespace
-} // namespace torvane::platform
+} // namespace torvane::view

@@ -1,9 +1,9 @@
-#include "platform/raster_blit.h"
+#include "view/raster_blit.h"
 
 #include <algorithm>
 #include <cassert>
 
-namespace torvane::platform {
+namespace torvane::view {
 
 namespace {
 
@@ -51,4 +51,4 @@ void maskedBlit(QImage& dest, int x, int y, int w, int h, const QImage& src, int
     }
 }
 
-} // namespace torvane::platform
+} // namespace torvane::view

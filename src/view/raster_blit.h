@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-namespace torvane::platform {
+namespace torvane::view {
 
 // A masked tile, the two raster operations of the field in one pass: over a w x h block,
 // dest = (dest AND mask) OR tile, with the mask at (mx, my) and the tile at (tx, ty) of
@@ -12,4 +12,4 @@ namespace torvane::platform {
 void maskedBlit(QImage& dest, int x, int y, int w, int h, const QImage& src, int mx, int my, int tx,
                 int ty);
 
-} // namespace torvane::platform
+} // namespace torvane::view

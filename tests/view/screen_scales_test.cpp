@@ -1,0 +1,108 @@
+#include "app/testing/testing_program.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace torvane::view {
+namespace {
+
+using app::testing::TestingProgram;
+
+QString screenNames() {
+    QStringList names;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        names << screen->name();
+    }
+    return names.join(u' ');
+}
+
+QScreen* screenNamed(const QString& name) {
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen->name() == name) {
+            return screen;
+        }
+    }
+    return nullptr;
+}
+
+// Moves the window as the window manager does when the player drags it, at a point in the X
+// screen's pixels: the toolkit learns of it afterwards.
+void dragTo(QWidget& window, QPoint pixel) {
+    const int status = QProcess::execute(
+        QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QString::number(window.winId()),
+                                    QString::number(pixel.x()), QString::number(pixel.y())});
+    ASSERT_EQ(status, 0) << "xdotool windowmove";
+}
+
+// Whether the window, whose size is fixed, has that size in the window system too: on a screen of
+// another scale the toolkit alone keeps the old device pixels and shrinks or grows the window's
+// logical size to match, so that a fraction of the content shows, or the content in a corner.
+bool holdsItsContent(QWidget& window) {
+    return window.windowHandle() != nullptr && window.size() == window.minimumSize() &&
+           window.windowHandle()->size() == window.minimumSize();
+}
+
+QString sizes(QWidget& window) {
+    return QStringLiteral("%1x%2 in the window system, %3x%4 fixed")
+        .arg(window.windowHandle()->width())
+        .arg(window.windowHandle()->height())
+        .arg(window.minimumWidth())
+        .arg(window.minimumHeight());
+}
+
+// Two monitors side by side, of scales 1 and 2: the window moved across takes its size there,
+// and takes its old size back when it returns; a dialog has its size on the screen it opens on
+// and on the one it is dragged to.
+TEST(ScreenScales, TheWindowAndItsDialogsTakeTheirSizeOnEachScreen) {
+    QScreen* single = screenNamed(QStringLiteral("single"));
+    QScreen* twice = screenNamed(QStringLiteral("twice"));
+    ASSERT_TRUE(single != nullptr && twice != nullptr)
+        << "screens: " << screenNames().toStdString();
+    ASSERT_EQ(single->devicePixelRatio(), 1.0);
+    ASSERT_EQ(twice->devicePixelRatio(), 2.0);
+
+    TestingProgram program;
+    MainWindow& window = program.window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(1500); // the window manager frames the window, and placement stops centring it
+    struct Row {
+        const char* name;
+        QScreen* screen;
+    };
+    for (const Row row : {Row{"onto the screen of twice the scale", twice},
+                          Row{"back onto the screen of single scale", single},
+                          Row{"onto the screen of twice the scale again", twice}}) {
+        SCOPED_TRACE(row.name);
+        // A screen's origin is the same in the X screen's pixels and the toolkit's.
+        dragTo(window, row.screen->geometry().topLeft() + QPoint(80, 80));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.screen() == row.screen; }, 3000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return holdsItsContent(window); }, 3000))
+            << sizes(window).toStdString();
+
+        // The dialog opens over the window, and is then dragged onto the other screen.
+        QScreen* other = row.screen == twice ? single : twice;
+        program.modal().whileShowing = [&row, other](QDialog& dialog) {
+            dialog.show();
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.screen() == row.screen; }, 3000))
+                << "dialog on " << dialog.screen()->name().toStdString() << " at "
+                << dialog.frameGeometry().x() << "," << dialog.frameGeometry().y();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return holdsItsContent(dialog); }, 3000))
+                << "dialog opened: " << sizes(dialog).toStdString();
+            dragTo(dialog, other->geometry().topLeft() + QPoint(80, 80));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.screen() == other; }, 3000));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return holdsItsContent(dialog); }, 3000))
+                << "dialog dragged: " << sizes(dialog).toStdString();
+            dialog.reject();
+        };
+        program.item(controlName::bestTimesItem).trigger();
+        program.modal().whileShowing = nullptr;
+    }
+}
+
+} // namespace
+} // namespace torvane::view
