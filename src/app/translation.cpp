@@ -14,17 +14,6 @@ bool isCLocale(const QString& name) {
     return language == u"C" || language == u"POSIX";
 }
 
-// As the C library finds it: the first of these that is set and not empty, else the C locale.
-QString messagesLocaleFromEnvironment() {
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString value = qEnvironmentVariable(variable);
-        if (!value.isEmpty()) {
-            return value;
-        }
-    }
-    return QStringLiteral("C");
-}
-
 std::unique_ptr<QTranslator> loaded(const QString& fileName) {
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(fileName, directory)) {
@@ -36,8 +25,8 @@ std::unique_ptr<QTranslator> loaded(const QString& fileName) {
 } // namespace
 
 std::unique_ptr<QTranslator> captionTranslator() {
-    return captionTranslator(
-        desktopUiLanguages(messagesLocaleFromEnvironment(), QLocale::system().uiLanguages()));
+    return captionTranslator(desktopUiLanguages(
+        messagesLocale(QProcessEnvironment::systemEnvironment()), QLocale::system().uiLanguages()));
 }
 
 std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages) {
@@ -66,8 +55,19 @@ std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages) {
     return loaded(QStringLiteral("torvane_en"));
 }
 
-QStringList desktopUiLanguages(const QString& messagesLocale, const QStringList& listed) {
-    if (messagesLocale.isEmpty() || isCLocale(messagesLocale)) {
+QString messagesLocale(const QProcessEnvironment& environment) {
+    for (const QString& variable :
+         {QStringLiteral("LC_ALL"), QStringLiteral("LC_MESSAGES"), QStringLiteral("LANG")}) {
+        const QString value = environment.value(variable);
+        if (!value.isEmpty()) {
+            return value;
+        }
+    }
+    return QStringLiteral("C");
+}
+
+QStringList desktopUiLanguages(const QString& locale, const QStringList& listed) {
+    if (locale.isEmpty() || isCLocale(locale)) {
         return {QStringLiteral("C")};
     }
     QStringList languages = listed;

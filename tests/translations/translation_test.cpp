@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -364,6 +365,36 @@ TEST(Translation, TheNameOfferedIsTranslatedButStoredNamesAreNot) {
     EXPECT_EQ(prompt.nameRequests[0].prompt, u"Congratulations! Please enter your name:");
     EXPECT_EQ(prompt.nameRequests[0].preset, u"Nameless Rookie");
     EXPECT_EQ(bestTimes.name(game::Beginner), u"Nameless Rookie");
+}
+
+// The C library takes the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty; a C
+// locale there keeps the captions as written, whatever the others and LANGUAGE say.
+TEST(Translation, TheLanguageFollowsTheLocaleVariablesInTheirOrder) {
+    struct Row {
+        const char* name;
+        std::map<QString, QString> variables;
+        QStringList listed; // as the toolkit lists them
+        const char* chosen;
+    };
+    const Row rows[] = {
+        {"LC_ALL=C", {{"LC_ALL", "C"}, {"LC_MESSAGES", "de_DE.UTF-8"}}, {"C"}, "zh_CN"},
+        {"LC_ALL=C, LANGUAGE=de",
+         {{"LC_ALL", "C"}, {"LC_MESSAGES", "de_DE.UTF-8"}},
+         {"de"},
+         "zh_CN"},
+        {"LC_MESSAGES=ko", {{"LC_MESSAGES", "ko_KR.UTF-8"}, {"LANG", "C"}}, {"ko-KR"}, "ko"},
+        {"LC_ALL empty", {{"LC_ALL", ""}, {"LANG", "ja_JP.UTF-8"}}, {"ja-JP"}, "ja"},
+        {"nothing set, LANGUAGE=en_US", {}, {"en-US"}, "zh_CN"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QProcessEnvironment environment;
+        for (const auto& [variable, value] : row.variables) {
+            environment.insert(variable, value);
+        }
+        const QStringList followed = desktopUiLanguages(messagesLocale(environment), row.listed);
+        EXPECT_EQ(chosen(captionTranslator(followed)), QString::fromLatin1(row.chosen));
+    }
 }
 
 } // namespace
