@@ -22,10 +22,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.torvane.torvane"));
 
     // Before any window: captions are translated as they are made.
-    const auto translator = torvane::app::captionTranslator();
-    if (translator) {
-        QCoreApplication::installTranslator(translator.get());
-    }
+    const torvane::app::InstalledTranslations translations;
 
     torvane::app::GameState state(
         [random = torvane::platform::UniformRandom::fromClock()]() mutable {

@@ -1,5 +1,7 @@
 #include "app/translation.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 
 namespace torvane::app {
@@ -73,6 +75,49 @@ QStringList desktopUiLanguages(const QString& locale, const QStringList& listed)
     QStringList languages = listed;
     languages.removeAll(QStringLiteral("C"));
     return languages;
+}
+
+std::unique_ptr<QTranslator> toolkitTranslator(const QTranslator* captions) {
+    const QLocale language(captions != nullptr ? captions->language() : QStringLiteral("zh_CN"));
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return nullptr;
+    }
+    return translator;
+}
+
+Translations translationsFor(const QStringList& uiLanguages) {
+    Translations translations;
+    translations.captions = captionTranslator(uiLanguages);
+    translations.toolkit = toolkitTranslator(translations.captions.get());
+    return translations;
+}
+
+Translations desktopTranslations() {
+    Translations translations;
+    translations.captions = captionTranslator();
+    translations.toolkit = toolkitTranslator(translations.captions.get());
+    return translations;
+}
+
+InstalledTranslations::InstalledTranslations() : InstalledTranslations(desktopTranslations()) {}
+
+InstalledTranslations::InstalledTranslations(Translations translations)
+    : translations_(std::move(translations)) {
+    for (QTranslator* translator : {translations_.toolkit.get(), translations_.captions.get()}) {
+        if (translator != nullptr) {
+            QCoreApplication::installTranslator(translator);
+        }
+    }
+}
+
+InstalledTranslations::~InstalledTranslations() {
+    for (QTranslator* translator : {translations_.captions.get(), translations_.toolkit.get()}) {
+        if (translator != nullptr) {
+            QCoreApplication::removeTranslator(translator);
+        }
+    }
 }
 
 } // namespace torvane::app

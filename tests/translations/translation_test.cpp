@@ -15,8 +15,10 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -394,6 +396,56 @@ TEST(Translation, TheLanguageFollowsTheLocaleVariablesInTheirOrder) {
         }
         const QStringList followed = desktopUiLanguages(messagesLocale(environment), row.listed);
         EXPECT_EQ(chosen(captionTranslator(followed)), QString::fromLatin1(row.chosen));
+    }
+}
+
+// Qt's own texts follow the game's language: the button of the message about records that
+// cannot be kept, as the game shows it, and the custom size boxes' context menu.
+TEST(Translation, QtsOwnTextsAreInTheGamesLanguage) {
+    struct Row {
+        const char* uiLanguage;
+        const char16_t* ok;
+        const char16_t* selectAll;
+    };
+    const Row rows[] = {
+        {"C", u"确定", u"全选"},
+        {"zh-HK", u"確定", u"全部選擇"},
+        {"tlh", u"OK", u"Select All"},
+        {"ja", u"OK", u"すべてを選択"},
+        {"ko", u"확인", u"모두 선택"},
+        {"de-AT", u"OK", u"Alles auswählen"},
+        {"fr", u"OK", u"Tout sélectionner"},
+        {"es", u"Aceptar", u"Seleccionar todo"},
+        {"pt", u"OK", u"Selecionar tudo"},
+        {"ru", u"OK", u"Выделить всё"},
+        {"it", u"OK", u"Seleziona tutto"},
+        {"pl", u"OK", u"Zaznacz wszystko"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.uiLanguage);
+        Translations translations = translationsFor({QString::fromLatin1(row.uiLanguage)});
+        ASSERT_TRUE(translations.toolkit) << "Qt's translations (qt6-translations-l10n) missing";
+        const InstalledTranslations installed(std::move(translations));
+        Windows windows;
+        QString ok;
+        windows.modal->whileShowing = [&ok](QDialog& dialog) {
+            if (const auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+                ok = box->button(QMessageBox::Ok)->text();
+            }
+        };
+        // The next save meets a folder where the file was.
+        const QString path = windows.folder.filePath(QStringLiteral("result.sav"));
+        ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path));
+        control<QAction>(windows.window, controlName::indexed(controlName::levelItem, 2)).trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(ok, QString::fromUtf16(row.ok));
+
+        QDialog& custom = windows.open(controlName::customItem);
+        const std::unique_ptr<QMenu> menu(
+            control<QLineEdit>(custom, controlName::indexed(controlName::customBox, 0))
+                .createStandardContextMenu());
+        EXPECT_EQ(menu->actions().back()->text().section(u'\t', 0, 0),
+                  QString::fromUtf16(row.selectAll));
     }
 }
 
