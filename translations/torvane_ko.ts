@@ -92,6 +92,10 @@
         <source>确定</source>
         <translation>확인</translation>
     </message>
+    <message>
+        <source>匿名</source>
+        <translation>익명</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::CounterLabel</name>

@@ -92,6 +92,10 @@
         <source>确定</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>匿名</source>
+        <translation>Anonim</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::CounterLabel</name>

@@ -92,6 +92,10 @@
         <source>确定</source>
         <translation>ОК</translation>
     </message>
+    <message>
+        <source>匿名</source>
+        <translation>Аноним</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::CounterLabel</name>

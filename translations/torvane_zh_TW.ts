@@ -92,6 +92,10 @@
         <source>确定</source>
         <translation>確定</translation>
     </message>
+    <message>
+        <source>匿名</source>
+        <translation>匿名</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::CounterLabel</name>
