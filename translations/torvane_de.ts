@@ -15,6 +15,30 @@
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
         <translation>Die Datei mit den Bestzeiten ist beschädigt und ließ sich nicht sichern. Sie bleibt unverändert, und die Ergebnisse dieser Sitzung werden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>Ein Ordner auf diesem Pfad existiert nicht.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>Hier liegt ein Ordner oder etwas anderes, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>Die Berechtigung zum Lesen oder Schreiben der Datei oder ihres Ordners fehlt.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>Der Datenträger ist voll, oder das Speicherkontingent ist aufgebraucht.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>Sie liegt auf einem schreibgeschützten Dateisystem.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Eine andere laufende Torvane-Instanz hat die Datei zu lange belegt.</translation>
+    </message>
 </context>
 <context>
     <name>torvane::dialogs::CustomDialog</name>

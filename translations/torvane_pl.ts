@@ -15,6 +15,30 @@
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
         <translation>Plik z rekordami jest uszkodzony i nie udało się zrobić jego kopii zapasowej, więc pozostaje bez zmian, a wyniki tej sesji nie zostaną zapisane.</translation>
     </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>Jeden z folderów na tej ścieżce nie istnieje.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>Jest tu folder lub coś innego, a nie zwykły plik.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>Brak uprawnień do odczytu lub zapisu pliku albo jego folderu.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>Dysk jest pełny albo wyczerpano przydział miejsca na dysku.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>Znajduje się w systemie plików tylko do odczytu.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Inna uruchomiona kopia Torvane zbyt długo blokowała plik.</translation>
+    </message>
 </context>
 <context>
     <name>torvane::dialogs::CustomDialog</name>

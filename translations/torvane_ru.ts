@@ -15,6 +15,30 @@
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
         <translation>Файл рекордов повреждён, и сделать его резервную копию не удалось: он останется как есть, а результаты этого сеанса не будут сохранены.</translation>
     </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>Одной из папок на этом пути не существует.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>Здесь находится папка или что-то другое, а не обычный файл.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>Нет прав на чтение или запись этого файла или его папки.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>Диск заполнен или исчерпана дисковая квота.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>Файловая система доступна только для чтения.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Другая запущенная копия Torvane слишком долго занимала файл.</translation>
+    </message>
 </context>
 <context>
     <name>torvane::dialogs::CustomDialog</name>

@@ -1,6 +1,7 @@
 #include "app/game_session.h"
 #include "app/game_state.h"
 #include "app/new_record.h"
+#include "app/records_message.h"
 #include "app/translation.h"
 #include "dialogs/name_prompt.h"
 #include "dialogs/testing/fake_modal_runner.h"
@@ -470,6 +471,48 @@ TEST(Translation, AnUnwonLevelIsShownInThePlayersLanguageAndStoredAsItWas) {
         QFile file(windows.folder.filePath(QStringLiteral("result.sav")));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll().count("999\r\n\xc4\xe4\xc3\xfb\r\n"), 3); // 匿名 in GB18030
+    }
+}
+
+// Each reason the game knows is told in every language, each in its own words; any other keeps
+// the system's.
+TEST(Translation, TheReasonRecordsCannotBeKeptIsToldInEveryLanguage) {
+    using Cause = store::RecordsProblem::Cause;
+    const std::pair<const char*, Cause> rows[] = {
+        {"no folder", Cause::NoFolder},
+        {"not a regular file", Cause::NotRegularFile},
+        {"permission denied", Cause::PermissionDenied},
+        {"no space", Cause::NoSpace},
+        {"read-only file system", Cause::ReadOnlyFileSystem},
+        {"locked", Cause::Locked},
+        {"another cause", Cause::Other},
+    };
+    const QString path = QStringLiteral("/home/player/.local/share/Torvane/result.sav");
+    const auto problem = [&path](Cause cause) {
+        return store::RecordsProblem{store::RecordsProblem::Kind::NotWritten, path,
+                                     QStringLiteral("the system's words"), cause};
+    };
+    std::map<Cause, QString> asWritten;
+    for (const auto& [name, cause] : rows) {
+        asWritten[cause] = RecordsMessage::reason(problem(cause));
+    }
+    const QRegularExpression han(QStringLiteral("\\p{Han}"));
+    for (const TranslationFile& file : shippedTranslations()) {
+        SCOPED_TRACE(file.language.toStdString());
+        const Installed installed(captionTranslator({file.language}));
+        std::set<QString> told;
+        for (const auto& [name, cause] : rows) {
+            SCOPED_TRACE(name);
+            const QString reason = RecordsMessage::reason(problem(cause));
+            const QString text = RecordsMessage::text(problem(cause));
+            EXPECT_TRUE(text.endsWith(path + u'\n' + reason)) << text.toStdString();
+            EXPECT_TRUE(told.insert(reason).second) << reason.toStdString();
+            EXPECT_EQ(reason == u"the system's words", cause == Cause::Other);
+            EXPECT_EQ(reason == asWritten[cause], cause == Cause::Other);
+            if (file.language != u"ja" && file.language != u"zh_TW") {
+                EXPECT_FALSE(text.contains(han)) << text.toStdString();
+            }
+        }
     }
 }
 
