@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
-        <translation>Die Datei mit den Bestzeiten ist beschädigt und ließ sich nicht sichern. Sie bleibt unverändert, und die Ergebnisse dieser Sitzung werden nicht gespeichert.</translation>
+        <translation>Die Datei mit den Bestzeiten ist beschädigt, und es ließ sich keine Sicherungskopie anlegen. Sie bleibt unverändert, und die Ergebnisse dieser Sitzung werden nicht gespeichert.</translation>
     </message>
     <message>
         <source>路径中的某个文件夹不存在。</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>失败：踩到了地雷</source>
-        <translation>Verloren: Auf eine Mine getreten</translation>
+        <translation>Verloren: auf eine Mine getreten</translation>
     </message>
 </context>
 <context>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
-        <translation>Sechseckiges Minenfeld: Die linke Maustaste deckt ein Feld auf, die rechte setzt oder entfernt eine Fahne</translation>
+        <translation>Sechseckiges Minenfeld: Die linke Maustaste deckt ein Feld auf, die rechte setzt oder entfernt eine Flagge</translation>
     </message>
     <message>
         <source>新游戏</source>

@@ -5,7 +5,7 @@
     <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
-        <translation>There is no folder to keep the best times in, so this session's results will not be saved.</translation>
+        <translation>There is no folder to keep the best times in, so this session&apos;s results will not be saved.</translation>
     </message>
     <message>
         <source>成绩无法保存。</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
-        <translation>The best-times file is damaged and could not be backed up, so it is left as it is and this session's results will not be saved.</translation>
+        <translation>The best-times file is damaged and could not be backed up, so it is left as it is and this session&apos;s results will not be saved.</translation>
     </message>
     <message>
         <source>路径中的某个文件夹不存在。</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Keep it up</translation>
+        <translation>New Record</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>退出(&amp;X)</source>
-        <translation>E&amp;xit</translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>雷区</source>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>本局用时（秒）</source>
-        <translation>Time of this game, in seconds</translation>
+        <translation>Elapsed time in seconds</translation>
     </message>
 </context>
 </TS>

@@ -140,7 +140,7 @@
     <name>torvane::status::FaceButton</name>
     <message>
         <source>新游戏</source>
-        <translation>Nuevo juego</translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>游戏进行中</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>新游戏(&amp;N)</source>
-        <translation>&amp;Nuevo juego</translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>新手</source>
@@ -199,7 +199,7 @@
     </message>
     <message>
         <source>新游戏</source>
-        <translation>Nuevo juego</translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>本局用时（秒）</source>

@@ -5,15 +5,15 @@
     <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
-        <translation>Aucun dossier ne permet de conserver les records : les résultats de cette session ne seront pas enregistrés.</translation>
+        <translation>Aucun dossier ne permet de conserver les records&#xa0;: les résultats de cette session ne seront pas enregistrés.</translation>
     </message>
     <message>
         <source>成绩无法保存。</source>
-        <translation>Les records n'ont pas pu être enregistrés.</translation>
+        <translation>Les records n’ont pas pu être enregistrés.</translation>
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
-        <translation>Le fichier des records est endommagé et n'a pas pu être sauvegardé : il reste tel quel et les résultats de cette session ne seront pas enregistrés.</translation>
+        <translation>Le fichier des records est endommagé et aucune copie de secours n’a pu en être faite&#xa0;: il reste tel quel et les résultats de cette session ne seront pas enregistrés.</translation>
     </message>
     <message>
         <source>路径中的某个文件夹不存在。</source>

@@ -5,7 +5,7 @@
     <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
-        <translation>Non c'è una cartella in cui conservare i record, quindi i risultati di questa sessione non verranno salvati.</translation>
+        <translation>Non c&apos;è una cartella in cui conservare i record, quindi i risultati di questa sessione non verranno salvati.</translation>
     </message>
     <message>
         <source>成绩无法保存。</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
-        <translation>Il file dei record è danneggiato e non è stato possibile farne una copia di sicurezza: resta com'è e i risultati di questa sessione non verranno salvati.</translation>
+        <translation>Il file dei record è danneggiato e non è stato possibile farne una copia di sicurezza: resta com&apos;è e i risultati di questa sessione non verranno salvati.</translation>
     </message>
     <message>
         <source>路径中的某个文件夹不存在。</source>
@@ -94,7 +94,7 @@
     <name>torvane::dialogs::ScoresDialog</name>
     <message>
         <source>成绩榜</source>
-        <translation>Tempi migliori</translation>
+        <translation>Migliori tempi</translation>
     </message>
     <message>
         <source>排名：</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>成绩榜</source>
-        <translation>Tempi migliori</translation>
+        <translation>Migliori tempi</translation>
     </message>
     <message>
         <source>退出(&amp;X)</source>

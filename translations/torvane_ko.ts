@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>成绩无法保存。</source>
-        <translation>기록을 저장할 수 없습니다.</translation>
+        <translation>기록을 저장하지 못했습니다.</translation>
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>

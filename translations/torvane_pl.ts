@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Miny:</translation>
+        <translation>Liczba min:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -129,11 +129,11 @@
     </message>
     <message>
         <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
-        <translation>Miny jeszcze nieoznaczone; kliknij, aby pokazać zakryte bezpieczne pola</translation>
+        <translation>Nieoznaczone miny; kliknij, aby pokazać zakryte bezpieczne pola</translation>
     </message>
     <message>
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
-        <translation>Zakryte bezpieczne pola; kliknij, aby pokazać miny jeszcze nieoznaczone</translation>
+        <translation>Zakryte bezpieczne pola; kliknij, aby pokazać nieoznaczone miny</translation>
     </message>
 </context>
 <context>

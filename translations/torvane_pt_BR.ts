@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
-        <translation>O arquivo de recordes está danificado e não foi possível fazer uma cópia de segurança: ele fica como está e os resultados desta sessão não serão salvos.</translation>
+        <translation>O arquivo de recordes está danificado e não foi possível fazer um backup: ele fica como está e os resultados desta sessão não serão salvos.</translation>
     </message>
     <message>
         <source>路径中的某个文件夹不存在。</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>失败：踩到了地雷</source>
-        <translation>Derrota: você pisou numa mina</translation>
+        <translation>Derrota: você pisou em uma mina</translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,7 @@
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>
-        <translation>Особое поле</translation>
+        <translation>Размер поля</translation>
     </message>
     <message>
         <source>宽度：</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Мины:</translation>
+        <translation>Мин:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>排名：</source>
-        <translation>Рейтинг</translation>
+        <translation>Лучшее время</translation>
     </message>
     <message>
         <source>菜鸟玩家：</source>
@@ -125,15 +125,15 @@
     <name>torvane::status::CounterLabel</name>
     <message>
         <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
-        <translation>Щёлкните, чтобы переключаться между оставшимися минами и оставшимися безопасными клетками</translation>
+        <translation>Щёлкните, чтобы переключить счётчик: оставшиеся мины / закрытые безопасные клетки</translation>
     </message>
     <message>
         <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
-        <translation>Мины без флажка; щёлкните, чтобы показать ещё закрытые безопасные клетки</translation>
+        <translation>Число мин без флажка; щёлкните, чтобы показать ещё закрытые безопасные клетки</translation>
     </message>
     <message>
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
-        <translation>Ещё закрытые безопасные клетки; щёлкните, чтобы показать мины без флажка</translation>
+        <translation>Число ещё закрытых безопасных клеток; щёлкните, чтобы показать мины без флажка</translation>
     </message>
 </context>
 <context>

@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>自定义难度</source>
-        <translation>自訂難度</translation>
+        <translation>自訂難度…</translation>
     </message>
     <message>
         <source>成绩榜</source>
