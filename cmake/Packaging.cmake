@@ -58,8 +58,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The libraries come from the binary. The window needs a Qt platform plugin, which Qt itself
 # only recommends, and the captions are Chinese, which without a CJK font show as boxes.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk")
-# On a Wayland desktop the game then runs as a native client rather than through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# On a Wayland desktop the game then runs as a native client rather than through XWayland; Qt's
+# own texts (standard buttons, the boxes' context menu) follow the game's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 

@@ -13,7 +13,31 @@
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
-        <translation>Die Datei mit den Bestzeiten ist beschädigt und ließ sich nicht sichern. Sie bleibt unverändert, und die Ergebnisse dieser Sitzung werden nicht gespeichert.</translation>
+        <translation>Die Datei mit den Bestzeiten ist beschädigt, und es ließ sich keine Sicherungskopie anlegen. Sie bleibt unverändert, und die Ergebnisse dieser Sitzung werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>Ein Ordner auf diesem Pfad existiert nicht.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>Hier liegt ein Ordner oder etwas anderes, keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>Die Berechtigung zum Lesen oder Schreiben der Datei oder ihres Ordners fehlt.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>Der Datenträger ist voll, oder das Speicherkontingent ist aufgebraucht.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>Sie liegt auf einem schreibgeschützten Dateisystem.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Eine andere laufende Torvane-Instanz hat die Datei zu lange belegt.</translation>
     </message>
 </context>
 <context>
@@ -92,6 +116,10 @@
         <source>确定</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>匿名</source>
+        <translation>Anonym</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::CounterLabel</name>
@@ -124,7 +152,7 @@
     </message>
     <message>
         <source>失败：踩到了地雷</source>
-        <translation>Verloren: Auf eine Mine getreten</translation>
+        <translation>Verloren: auf eine Mine getreten</translation>
     </message>
 </context>
 <context>
@@ -167,7 +195,7 @@
     </message>
     <message>
         <source>六角形雷区：左键翻开格子，右键插上或拔掉旗子</source>
-        <translation>Sechseckiges Minenfeld: Die linke Maustaste deckt ein Feld auf, die rechte setzt oder entfernt eine Fahne</translation>
+        <translation>Sechseckiges Minenfeld: Die linke Maustaste deckt ein Feld auf, die rechte setzt oder entfernt eine Flagge</translation>
     </message>
     <message>
         <source>新游戏</source>

@@ -5,7 +5,7 @@
     <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
-        <translation>There is no folder to keep the best times in, so this session's results will not be saved.</translation>
+        <translation>There is no folder to keep the best times in, so this session&apos;s results will not be saved.</translation>
     </message>
     <message>
         <source>成绩无法保存。</source>
@@ -13,7 +13,31 @@
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
-        <translation>The best-times file is damaged and could not be backed up, so it is left as it is and this session's results will not be saved.</translation>
+        <translation>The best-times file is damaged and could not be backed up, so it is left as it is and this session&apos;s results will not be saved.</translation>
+    </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>A folder in this path does not exist.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>This is a folder or something else, not an ordinary file.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>You have no permission to read or write the file or its folder.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>The disk is full, or your disk quota is used up.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>It is on a read-only file system.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Another running copy of Torvane held the file for too long.</translation>
     </message>
 </context>
 <context>
@@ -59,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Keep it up</translation>
+        <translation>New Record</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -91,6 +115,10 @@
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>匿名</source>
+        <translation>Anonymous</translation>
     </message>
 </context>
 <context>
@@ -159,7 +187,7 @@
     </message>
     <message>
         <source>退出(&amp;X)</source>
-        <translation>E&amp;xit</translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>雷区</source>
@@ -175,7 +203,7 @@
     </message>
     <message>
         <source>本局用时（秒）</source>
-        <translation>Time of this game, in seconds</translation>
+        <translation>Elapsed time in seconds</translation>
     </message>
 </context>
 </TS>

@@ -15,6 +15,30 @@
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
         <translation>El archivo de récords está dañado y no se pudo hacer una copia de seguridad: se deja como está y los resultados de esta sesión no se guardarán.</translation>
     </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>Una carpeta de esta ruta no existe.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>Aquí hay una carpeta u otra cosa, no un archivo normal.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>No tienes permiso para leer o escribir el archivo o su carpeta.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>El disco está lleno o se ha agotado tu cuota de disco.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>Está en un sistema de archivos de solo lectura.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Otra copia de Torvane en ejecución ha ocupado el archivo demasiado tiempo.</translation>
+    </message>
 </context>
 <context>
     <name>torvane::dialogs::CustomDialog</name>
@@ -92,6 +116,10 @@
         <source>确定</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>匿名</source>
+        <translation>Anónimo</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::CounterLabel</name>
@@ -112,7 +140,7 @@
     <name>torvane::status::FaceButton</name>
     <message>
         <source>新游戏</source>
-        <translation>Nuevo juego</translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>游戏进行中</source>
@@ -135,7 +163,7 @@
     </message>
     <message>
         <source>新游戏(&amp;N)</source>
-        <translation>&amp;Nuevo juego</translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>新手</source>
@@ -171,7 +199,7 @@
     </message>
     <message>
         <source>新游戏</source>
-        <translation>Nuevo juego</translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>本局用时（秒）</source>

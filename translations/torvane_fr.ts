@@ -5,15 +5,39 @@
     <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
-        <translation>Aucun dossier ne permet de conserver les records : les résultats de cette session ne seront pas enregistrés.</translation>
+        <translation>Aucun dossier ne permet de conserver les records&#xa0;: les résultats de cette session ne seront pas enregistrés.</translation>
     </message>
     <message>
         <source>成绩无法保存。</source>
-        <translation>Les records n'ont pas pu être enregistrés.</translation>
+        <translation>Les records n’ont pas pu être enregistrés.</translation>
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
-        <translation>Le fichier des records est endommagé et n'a pas pu être sauvegardé : il reste tel quel et les résultats de cette session ne seront pas enregistrés.</translation>
+        <translation>Le fichier des records est endommagé et aucune copie de secours n’a pu en être faite&#xa0;: il reste tel quel et les résultats de cette session ne seront pas enregistrés.</translation>
+    </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>Un dossier de ce chemin n’existe pas.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>Il s’agit d’un dossier ou d’autre chose, pas d’un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>Vous n’avez pas le droit de lire ou d’écrire ce fichier ou son dossier.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>Le disque est plein, ou votre quota de disque est épuisé.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>Il se trouve sur un système de fichiers en lecture seule.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Une autre copie de Torvane en cours d’exécution a occupé le fichier trop longtemps.</translation>
     </message>
 </context>
 <context>
@@ -91,6 +115,10 @@
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>匿名</source>
+        <translation>Anonyme</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>torvane::app::RecordsMessage</name>
     <message>
         <source>找不到可以保存成绩的文件夹，本次的成绩不会被保存。</source>
-        <translation>Non c'è una cartella in cui conservare i record, quindi i risultati di questa sessione non verranno salvati.</translation>
+        <translation>Non c&apos;è una cartella in cui conservare i record, quindi i risultati di questa sessione non verranno salvati.</translation>
     </message>
     <message>
         <source>成绩无法保存。</source>
@@ -13,7 +13,31 @@
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
-        <translation>Il file dei record è danneggiato e non è stato possibile farne una copia di sicurezza: resta com'è e i risultati di questa sessione non verranno salvati.</translation>
+        <translation>Il file dei record è danneggiato e non è stato possibile farne una copia di sicurezza: resta com&apos;è e i risultati di questa sessione non verranno salvati.</translation>
+    </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>Una cartella di questo percorso non esiste.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>Qui c&apos;è una cartella o altro, non un file normale.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>Non hai il permesso di leggere o scrivere il file o la sua cartella.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>Il disco è pieno o la tua quota disco è esaurita.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>Si trova su un file system di sola lettura.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Un&apos;altra copia di Torvane in esecuzione ha occupato il file troppo a lungo.</translation>
     </message>
 </context>
 <context>
@@ -70,7 +94,7 @@
     <name>torvane::dialogs::ScoresDialog</name>
     <message>
         <source>成绩榜</source>
-        <translation>Tempi migliori</translation>
+        <translation>Migliori tempi</translation>
     </message>
     <message>
         <source>排名：</source>
@@ -91,6 +115,10 @@
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>匿名</source>
+        <translation>Anonimo</translation>
     </message>
 </context>
 <context>
@@ -155,7 +183,7 @@
     </message>
     <message>
         <source>成绩榜</source>
-        <translation>Tempi migliori</translation>
+        <translation>Migliori tempi</translation>
     </message>
     <message>
         <source>退出(&amp;X)</source>

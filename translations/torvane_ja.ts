@@ -15,6 +15,30 @@
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
         <translation>記録ファイルが壊れていてバックアップできないため、そのままにしておきます。今回の記録は保存されません。</translation>
     </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>パスの途中にあるフォルダーが存在しません。</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>ここにあるのはフォルダーなどで、通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>このファイルまたはそのフォルダーを読み書きする権限がありません。</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>ディスクがいっぱいか、ディスククォータの上限に達しています。</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>読み取り専用のファイルシステム上にあります。</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>実行中の別の Torvane がこのファイルを長い間使用しています。</translation>
+    </message>
 </context>
 <context>
     <name>torvane::dialogs::CustomDialog</name>
@@ -91,6 +115,10 @@
     <message>
         <source>确定</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>匿名</source>
+        <translation>匿名</translation>
     </message>
 </context>
 <context>

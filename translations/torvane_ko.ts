@@ -9,11 +9,35 @@
     </message>
     <message>
         <source>成绩无法保存。</source>
-        <translation>기록을 저장할 수 없습니다.</translation>
+        <translation>기록을 저장하지 못했습니다.</translation>
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
         <translation>기록 파일이 손상되었고 백업할 수 없어 그대로 둡니다. 이번 기록은 저장되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>경로에 포함된 폴더가 없습니다.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>이 위치에 있는 것은 일반 파일이 아니라 폴더 등입니다.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>이 파일이나 파일이 있는 폴더를 읽고 쓸 권한이 없습니다.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>디스크가 가득 찼거나 디스크 할당량을 모두 사용했습니다.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>읽기 전용 파일 시스템에 있습니다.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>실행 중인 다른 Torvane이 이 파일을 오랫동안 사용하고 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -91,6 +115,10 @@
     <message>
         <source>确定</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>匿名</source>
+        <translation>익명</translation>
     </message>
 </context>
 <context>

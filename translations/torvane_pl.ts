@@ -15,6 +15,30 @@
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
         <translation>Plik z rekordami jest uszkodzony i nie udało się zrobić jego kopii zapasowej, więc pozostaje bez zmian, a wyniki tej sesji nie zostaną zapisane.</translation>
     </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>Jeden z folderów na tej ścieżce nie istnieje.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>Jest tu folder lub coś innego, a nie zwykły plik.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>Brak uprawnień do odczytu lub zapisu pliku albo jego folderu.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>Dysk jest pełny albo wyczerpano przydział miejsca na dysku.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>Znajduje się w systemie plików tylko do odczytu.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Inna uruchomiona kopia Torvane zbyt długo blokowała plik.</translation>
+    </message>
 </context>
 <context>
     <name>torvane::dialogs::CustomDialog</name>
@@ -32,7 +56,7 @@
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Miny:</translation>
+        <translation>Liczba min:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -92,6 +116,10 @@
         <source>确定</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>匿名</source>
+        <translation>Anonim</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::CounterLabel</name>
@@ -101,11 +129,11 @@
     </message>
     <message>
         <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
-        <translation>Miny jeszcze nieoznaczone; kliknij, aby pokazać zakryte bezpieczne pola</translation>
+        <translation>Nieoznaczone miny; kliknij, aby pokazać zakryte bezpieczne pola</translation>
     </message>
     <message>
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
-        <translation>Zakryte bezpieczne pola; kliknij, aby pokazać miny jeszcze nieoznaczone</translation>
+        <translation>Zakryte bezpieczne pola; kliknij, aby pokazać nieoznaczone miny</translation>
     </message>
 </context>
 <context>

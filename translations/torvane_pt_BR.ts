@@ -13,7 +13,31 @@
     </message>
     <message>
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
-        <translation>O arquivo de recordes está danificado e não foi possível fazer uma cópia de segurança: ele fica como está e os resultados desta sessão não serão salvos.</translation>
+        <translation>O arquivo de recordes está danificado e não foi possível fazer um backup: ele fica como está e os resultados desta sessão não serão salvos.</translation>
+    </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>Uma pasta deste caminho não existe.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>Aqui há uma pasta ou outra coisa, não um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>Você não tem permissão para ler ou gravar o arquivo ou a pasta dele.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>O disco está cheio ou sua cota de disco se esgotou.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>Está em um sistema de arquivos somente leitura.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Outra cópia do Torvane em execução ocupou o arquivo por tempo demais.</translation>
     </message>
 </context>
 <context>
@@ -92,6 +116,10 @@
         <source>确定</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>匿名</source>
+        <translation>Anônimo</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::CounterLabel</name>
@@ -124,7 +152,7 @@
     </message>
     <message>
         <source>失败：踩到了地雷</source>
-        <translation>Derrota: você pisou numa mina</translation>
+        <translation>Derrota: você pisou em uma mina</translation>
     </message>
 </context>
 <context>

@@ -15,12 +15,36 @@
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
         <translation>Файл рекордов повреждён, и сделать его резервную копию не удалось: он останется как есть, а результаты этого сеанса не будут сохранены.</translation>
     </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>Одной из папок на этом пути не существует.</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>Здесь находится папка или что-то другое, а не обычный файл.</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>Нет прав на чтение или запись этого файла или его папки.</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>Диск заполнен или исчерпана дисковая квота.</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>Файловая система доступна только для чтения.</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>Другая запущенная копия Torvane слишком долго занимала файл.</translation>
+    </message>
 </context>
 <context>
     <name>torvane::dialogs::CustomDialog</name>
     <message>
         <source>自定义难度</source>
-        <translation>Особое поле</translation>
+        <translation>Размер поля</translation>
     </message>
     <message>
         <source>宽度：</source>
@@ -32,7 +56,7 @@
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Мины:</translation>
+        <translation>Мин:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -74,7 +98,7 @@
     </message>
     <message>
         <source>排名：</source>
-        <translation>Рейтинг</translation>
+        <translation>Лучшее время</translation>
     </message>
     <message>
         <source>菜鸟玩家：</source>
@@ -92,20 +116,24 @@
         <source>确定</source>
         <translation>ОК</translation>
     </message>
+    <message>
+        <source>匿名</source>
+        <translation>Аноним</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::CounterLabel</name>
     <message>
         <source>单击切换显示：剩余地雷数 / 未翻开的安全格数</source>
-        <translation>Щёлкните, чтобы переключаться между оставшимися минами и оставшимися безопасными клетками</translation>
+        <translation>Щёлкните, чтобы переключить счётчик: оставшиеся мины / закрытые безопасные клетки</translation>
     </message>
     <message>
         <source>未标记的地雷数；单击改为显示未翻开的安全格数</source>
-        <translation>Мины без флажка; щёлкните, чтобы показать ещё закрытые безопасные клетки</translation>
+        <translation>Число мин без флажка; щёлкните, чтобы показать ещё закрытые безопасные клетки</translation>
     </message>
     <message>
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
-        <translation>Ещё закрытые безопасные клетки; щёлкните, чтобы показать мины без флажка</translation>
+        <translation>Число ещё закрытых безопасных клеток; щёлкните, чтобы показать мины без флажка</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,30 @@
         <source>成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。</source>
         <translation>成績檔案已損壞且無法備份，本次不會改寫它，成績也不會被儲存。</translation>
     </message>
+    <message>
+        <source>路径中的某个文件夹不存在。</source>
+        <translation>路徑中的某個資料夾不存在。</translation>
+    </message>
+    <message>
+        <source>该位置是文件夹或其他项目，不是普通文件。</source>
+        <translation>該位置是資料夾或其他項目，不是一般檔案。</translation>
+    </message>
+    <message>
+        <source>没有读写该文件或其所在文件夹的权限。</source>
+        <translation>沒有讀寫該檔案或其所在資料夾的權限。</translation>
+    </message>
+    <message>
+        <source>磁盘已满，或磁盘配额已用完。</source>
+        <translation>磁碟已滿，或磁碟配額已用完。</translation>
+    </message>
+    <message>
+        <source>该位置所在的文件系统是只读的。</source>
+        <translation>該位置所在的檔案系統是唯讀的。</translation>
+    </message>
+    <message>
+        <source>另一个正在运行的 Torvane 长时间占用着该文件。</source>
+        <translation>另一個正在執行的 Torvane 長時間佔用著該檔案。</translation>
+    </message>
 </context>
 <context>
     <name>torvane::dialogs::CustomDialog</name>
@@ -92,6 +116,10 @@
         <source>确定</source>
         <translation>確定</translation>
     </message>
+    <message>
+        <source>匿名</source>
+        <translation>匿名</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::CounterLabel</name>
@@ -151,7 +179,7 @@
     </message>
     <message>
         <source>自定义难度</source>
-        <translation>自訂難度</translation>
+        <translation>自訂難度…</translation>
     </message>
     <message>
         <source>成绩榜</source>

@@ -21,10 +21,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.torvane.torvane"));
 
     // Before any window: captions are translated as they are made.
-    const auto translator = app::captionTranslator();
-    if (translator) {
-        QCoreApplication::installTranslator(translator.get());
-    }
+    const app::InstalledTranslations translations;
 
     app::Program program(
         [random = app::UniformRandom::fromClock()]() mutable { return random.next(); },

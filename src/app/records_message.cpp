@@ -15,9 +15,31 @@ QString RecordsMessage::text(const store::RecordsProblem& problem) {
         text = tr("成绩文件已损坏且无法备份，本次不会改写它，成绩也不会被保存。");
         break;
     }
-    const QString where =
-        problem.path.isEmpty() ? problem.reason : problem.path + u'\n' + problem.reason;
+    const QString why = reason(problem);
+    const QString where = problem.path.isEmpty() ? why : problem.path + u'\n' + why;
     return text + QStringLiteral("\n\n") + where;
+}
+
+QString RecordsMessage::reason(const store::RecordsProblem& problem) {
+    using Cause = store::RecordsProblem::Cause;
+    switch (problem.cause) {
+    case Cause::NoFolder:
+        return tr("路径中的某个文件夹不存在。");
+    case Cause::NotRegularFile:
+        return tr("该位置是文件夹或其他项目，不是普通文件。");
+    case Cause::PermissionDenied:
+        return tr("没有读写该文件或其所在文件夹的权限。");
+    case Cause::NoSpace:
+        return tr("磁盘已满，或磁盘配额已用完。");
+    case Cause::ReadOnlyFileSystem:
+        return tr("该位置所在的文件系统是只读的。");
+    case Cause::Locked:
+        return tr("另一个正在运行的 Torvane 长时间占用着该文件。");
+    case Cause::Other:
+        break;
+    }
+    // Words the game has no translation for: the system's, as standard error has them.
+    return problem.reason;
 }
 
 } // namespace torvane::app

@@ -12,6 +12,8 @@ class RecordsMessage {
     Q_DECLARE_TR_FUNCTIONS(torvane::app::RecordsMessage)
   public:
     static QString text(const store::RecordsProblem& problem);
+    // Why, in the player's language where the cause is one the game knows.
+    static QString reason(const store::RecordsProblem& problem);
 };
 
 } // namespace torvane::app

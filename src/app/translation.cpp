@@ -1,5 +1,7 @@
 #include "app/translation.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 
 namespace torvane::app {
@@ -14,17 +16,6 @@ bool isCLocale(const QString& name) {
     return language == u"C" || language == u"POSIX";
 }
 
-// As the C library finds it: the first of these that is set and not empty, else the C locale.
-QString messagesLocaleFromEnvironment() {
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString value = qEnvironmentVariable(variable);
-        if (!value.isEmpty()) {
-            return value;
-        }
-    }
-    return QStringLiteral("C");
-}
-
 std::unique_ptr<QTranslator> loaded(const QString& fileName) {
     auto translator = std::make_unique<QTranslator>();
     if (!translator->load(fileName, directory)) {
@@ -36,8 +27,8 @@ std::unique_ptr<QTranslator> loaded(const QString& fileName) {
 } // namespace
 
 std::unique_ptr<QTranslator> captionTranslator() {
-    return captionTranslator(
-        desktopUiLanguages(messagesLocaleFromEnvironment(), QLocale::system().uiLanguages()));
+    return captionTranslator(desktopUiLanguages(
+        messagesLocale(QProcessEnvironment::systemEnvironment()), QLocale::system().uiLanguages()));
 }
 
 std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages) {
@@ -66,13 +57,67 @@ std::unique_ptr<QTranslator> captionTranslator(const QStringList& uiLanguages) {
     return loaded(QStringLiteral("torvane_en"));
 }
 
-QStringList desktopUiLanguages(const QString& messagesLocale, const QStringList& listed) {
-    if (messagesLocale.isEmpty() || isCLocale(messagesLocale)) {
+QString messagesLocale(const QProcessEnvironment& environment) {
+    for (const QString& variable :
+         {QStringLiteral("LC_ALL"), QStringLiteral("LC_MESSAGES"), QStringLiteral("LANG")}) {
+        const QString value = environment.value(variable);
+        if (!value.isEmpty()) {
+            return value;
+        }
+    }
+    return QStringLiteral("C");
+}
+
+QStringList desktopUiLanguages(const QString& locale, const QStringList& listed) {
+    if (locale.isEmpty() || isCLocale(locale)) {
         return {QStringLiteral("C")};
     }
     QStringList languages = listed;
     languages.removeAll(QStringLiteral("C"));
     return languages;
+}
+
+std::unique_ptr<QTranslator> toolkitTranslator(const QTranslator* captions) {
+    const QLocale language(captions != nullptr ? captions->language() : QStringLiteral("zh_CN"));
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return nullptr;
+    }
+    return translator;
+}
+
+Translations translationsFor(const QStringList& uiLanguages) {
+    Translations translations;
+    translations.captions = captionTranslator(uiLanguages);
+    translations.toolkit = toolkitTranslator(translations.captions.get());
+    return translations;
+}
+
+Translations desktopTranslations() {
+    Translations translations;
+    translations.captions = captionTranslator();
+    translations.toolkit = toolkitTranslator(translations.captions.get());
+    return translations;
+}
+
+InstalledTranslations::InstalledTranslations() : InstalledTranslations(desktopTranslations()) {}
+
+InstalledTranslations::InstalledTranslations(Translations translations)
+    : translations_(std::move(translations)) {
+    for (QTranslator* translator : {translations_.toolkit.get(), translations_.captions.get()}) {
+        if (translator != nullptr) {
+            QCoreApplication::installTranslator(translator);
+        }
+    }
+}
+
+InstalledTranslations::~InstalledTranslations() {
+    for (QTranslator* translator : {translations_.captions.get(), translations_.toolkit.get()}) {
+        if (translator != nullptr) {
+            QCoreApplication::removeTranslator(translator);
+        }
+    }
 }
 
 } // namespace torvane::app

@@ -62,8 +62,14 @@ ScoresDialog::ScoresDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void ScoresDialog::showTable(const store::BestTimes& bestTimes) {
-    for (int i = 0; i < store::BestTimes::captionCount; ++i) {
-        entries_[static_cast<std::size_t>(i)]->setText(bestTimes.caption(i));
+    for (int level = 0; level < store::BestTimes::levelCount; ++level) {
+        const QString& time = bestTimes.time(level);
+        const QString& name = bestTimes.name(level);
+        // A level nobody has won still holds the file's default pair: its name is a caption,
+        // shown in the player's language. Any other name is the player's and shown as stored.
+        const bool unwon = time == store::BestTimes::noTime && name == store::BestTimes::noName;
+        entries_[static_cast<std::size_t>(2 * level)]->setText(time);
+        entries_[static_cast<std::size_t>(2 * level + 1)]->setText(unwon ? tr("匿名") : name);
     }
 }
 

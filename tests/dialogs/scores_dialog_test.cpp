@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -93,6 +94,44 @@ TEST(ScoresDialog, ShowsTheTableItIsGiven) {
     }
     dialog.showTable(bestTimes);
     EXPECT_EQ(entry(dialog, 1).text(), u"changed");
+}
+
+// Says "nobody" for the dialog's word for an unwon level.
+class NobodyTranslator : public QTranslator {
+  public:
+    QString translate(const char* context, const char* source, const char* /*disambiguation*/,
+                      int /*n*/) const override {
+        const bool nobody = QByteArrayView(context) == "torvane::dialogs::ScoresDialog" &&
+                            QString::fromUtf8(source) == store::BestTimes::noName;
+        return nobody ? QStringLiteral("nobody") : QString();
+    }
+};
+
+// Only the untouched default pair is a caption; a name a win put there is the player's.
+TEST(ScoresDialog, AnUnwonLevelsNameIsShownInThePlayersLanguage) {
+    const struct {
+        const char* name;
+        const char* time;
+        bool translated;
+        QString shown;
+    } rows[] = {
+        {"unwon, translated", "999", true, QStringLiteral("nobody")},
+        {"unwon, as written", "999", false, store::BestTimes::noName},
+        {"won by a player named 匿名", "35", true, store::BestTimes::noName},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        NobodyTranslator translator;
+        if (row.translated) {
+            QCoreApplication::installTranslator(&translator);
+        }
+        store::BestTimes bestTimes;
+        bestTimes.setTime(game::Intermediate, QString::fromLatin1(row.time));
+        ScoresDialog dialog;
+        dialog.showTable(bestTimes);
+        EXPECT_EQ(entry(dialog, 3).text(), row.shown);
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 TEST(ScoresDialog, OnlyTheButtonTakesTheFocus) {

@@ -1,4 +1,5 @@
 #include "app/new_record.h"
+#include "app/records_message.h"
 #include "app/testing/testing_program.h"
 #include "app/translation.h"
 #include "dialogs/name_prompt.h"
@@ -13,8 +14,11 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -250,15 +254,13 @@ int acceleratorCount(const QList<QAction*>& items) {
     }));
 }
 
-// Captions of a window, not of the dialogs it owns, that hold Chinese characters. The names in
-// the best-times table are stored data and not looked at.
+// Captions of a window, not of the dialogs it owns, that hold Chinese characters. The windows
+// start from a fresh file, so the best-times table holds no name a player gave.
 QStringList chineseLeft(const QWidget& window) {
     const QRegularExpression han(QStringLiteral("\\p{Han}"));
     QStringList left;
     for (const QObject* object : window.findChildren<QObject*>()) {
-        if (inAnotherDialog(*object, window) ||
-            (window.objectName() == controlName::bestTimesDialog &&
-             object->objectName().startsWith(controlName::bestTimesEntry + u'_'))) {
+        if (inAnotherDialog(*object, window)) {
             continue;
         }
         for (const char* property :
@@ -331,7 +333,8 @@ TEST(Translation, EveryShippedLanguageIsWholeFitsAndKeepsItsAccelerators) {
     }
 }
 
-// The prompt offers a name in the player's language; what the table stores is shown as stored.
+// The prompt offers a name in the player's language, and a level nobody has won shows one; the
+// name a record keeps is stored as it was given.
 TEST(Translation, TheNameOfferedIsTranslatedButStoredNamesAreNot) {
     const Installed installed(captionTranslator({QStringLiteral("en")}));
     Windows windows;
@@ -339,7 +342,7 @@ TEST(Translation, TheNameOfferedIsTranslatedButStoredNamesAreNot) {
     EXPECT_EQ(control<QLabel>(scores, controlName::indexed(controlName::bestTimesEntry, 0)).text(),
               u"999");
     EXPECT_EQ(control<QLabel>(scores, controlName::indexed(controlName::bestTimesEntry, 1)).text(),
-              store::BestTimes::noName);
+              u"Anonymous");
 
     store::BestTimes bestTimes;
     ASSERT_TRUE(takeRecord(bestTimes, {game::Beginner, 10}));
@@ -349,6 +352,153 @@ TEST(Translation, TheNameOfferedIsTranslatedButStoredNamesAreNot) {
     EXPECT_EQ(prompt.nameRequests[0].prompt, u"Congratulations! Please enter your name:");
     EXPECT_EQ(prompt.nameRequests[0].preset, u"Nameless Rookie");
     EXPECT_EQ(bestTimes.name(game::Beginner), u"Nameless Rookie");
+}
+
+// The C library takes the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty; a C
+// locale there keeps the captions as written, whatever the others and LANGUAGE say.
+TEST(Translation, TheLanguageFollowsTheLocaleVariablesInTheirOrder) {
+    struct Row {
+        const char* name;
+        std::map<QString, QString> variables;
+        QStringList listed; // as the toolkit lists them
+        const char* chosen;
+    };
+    const Row rows[] = {
+        {"LC_ALL=C", {{"LC_ALL", "C"}, {"LC_MESSAGES", "de_DE.UTF-8"}}, {"C"}, "zh_CN"},
+        {"LC_ALL=C, LANGUAGE=de",
+         {{"LC_ALL", "C"}, {"LC_MESSAGES", "de_DE.UTF-8"}},
+         {"de"},
+         "zh_CN"},
+        {"LC_MESSAGES=ko", {{"LC_MESSAGES", "ko_KR.UTF-8"}, {"LANG", "C"}}, {"ko-KR"}, "ko"},
+        {"LC_ALL empty", {{"LC_ALL", ""}, {"LANG", "ja_JP.UTF-8"}}, {"ja-JP"}, "ja"},
+        {"nothing set, LANGUAGE=en_US", {}, {"en-US"}, "zh_CN"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QProcessEnvironment environment;
+        for (const auto& [variable, value] : row.variables) {
+            environment.insert(variable, value);
+        }
+        const QStringList followed = desktopUiLanguages(messagesLocale(environment), row.listed);
+        EXPECT_EQ(chosen(captionTranslator(followed)), QString::fromLatin1(row.chosen));
+    }
+}
+
+// Qt's own texts follow the game's language: the button of the message about records that
+// cannot be kept, as the game shows it, and the custom size boxes' context menu.
+TEST(Translation, QtsOwnTextsAreInTheGamesLanguage) {
+    struct Row {
+        const char* uiLanguage;
+        const char16_t* ok;
+        const char16_t* selectAll;
+    };
+    const Row rows[] = {
+        {"C", u"确定", u"全选"},
+        {"zh-HK", u"確定", u"全部選擇"},
+        {"tlh", u"OK", u"Select All"},
+        {"ja", u"OK", u"すべてを選択"},
+        {"ko", u"확인", u"모두 선택"},
+        {"de-AT", u"OK", u"Alles auswählen"},
+        {"fr", u"OK", u"Tout sélectionner"},
+        {"es", u"Aceptar", u"Seleccionar todo"},
+        {"pt", u"OK", u"Selecionar tudo"},
+        {"ru", u"OK", u"Выделить всё"},
+        {"it", u"OK", u"Seleziona tutto"},
+        {"pl", u"OK", u"Zaznacz wszystko"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.uiLanguage);
+        Translations translations = translationsFor({QString::fromLatin1(row.uiLanguage)});
+        ASSERT_TRUE(translations.toolkit) << "Qt's translations (qt6-translations-l10n) missing";
+        const InstalledTranslations installed(std::move(translations));
+        Windows windows;
+        QString ok;
+        windows.modal().whileShowing = [&ok](QDialog& dialog) {
+            if (const auto* box = qobject_cast<QMessageBox*>(&dialog)) {
+                ok = box->button(QMessageBox::Ok)->text();
+            }
+        };
+        // The next save meets a folder where the file was.
+        const QString path = windows.recordsPath();
+        ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path));
+        control<QAction>(windows.window(), controlName::indexed(controlName::levelItem, 2)).trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(ok, QString::fromUtf16(row.ok));
+
+        QDialog& custom = windows.open(controlName::customItem);
+        const std::unique_ptr<QMenu> menu(
+            control<QLineEdit>(custom, controlName::indexed(controlName::customBox, 0))
+                .createStandardContextMenu());
+        EXPECT_EQ(menu->actions().back()->text().section(u'\t', 0, 0),
+                  QString::fromUtf16(row.selectAll));
+    }
+}
+
+// A level nobody has won shows the player's word for nobody beside its 999; the file keeps 匿名.
+TEST(Translation, AnUnwonLevelIsShownInThePlayersLanguageAndStoredAsItWas) {
+    const std::pair<const char*, const char16_t*> rows[] = {
+        {"zh_CN", u"匿名"},    {"zh_TW", u"匿名"}, {"en", u"Anonymous"}, {"ja", u"匿名"},
+        {"ko", u"익명"},       {"de", u"Anonym"},  {"fr", u"Anonyme"},   {"es", u"Anónimo"},
+        {"pt_BR", u"Anônimo"}, {"it", u"Anonimo"}, {"ru", u"Аноним"},    {"pl", u"Anonim"},
+    };
+    for (const auto& [language, nobody] : rows) {
+        SCOPED_TRACE(language);
+        const InstalledTranslations installed(translationsFor({QString::fromLatin1(language)}));
+        Windows windows;
+        QDialog& scores = windows.open(controlName::bestTimesItem);
+        for (int index = 0; index < store::BestTimes::captionCount; ++index) {
+            EXPECT_EQ(
+                control<QLabel>(scores, controlName::indexed(controlName::bestTimesEntry, index))
+                    .text(),
+                index % 2 == 0 ? QStringLiteral("999") : QString::fromUtf16(nobody));
+        }
+        windows.window().close(); // and saves
+        QFile file(windows.recordsPath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().count("999\r\n\xc4\xe4\xc3\xfb\r\n"), 3); // 匿名 in GB18030
+    }
+}
+
+// Each reason the game knows is told in every language, each in its own words; any other keeps
+// the system's.
+TEST(Translation, TheReasonRecordsCannotBeKeptIsToldInEveryLanguage) {
+    using Cause = store::RecordsProblem::Cause;
+    const std::pair<const char*, Cause> rows[] = {
+        {"no folder", Cause::NoFolder},
+        {"not a regular file", Cause::NotRegularFile},
+        {"permission denied", Cause::PermissionDenied},
+        {"no space", Cause::NoSpace},
+        {"read-only file system", Cause::ReadOnlyFileSystem},
+        {"locked", Cause::Locked},
+        {"another cause", Cause::Other},
+    };
+    const QString path = QStringLiteral("/home/player/.local/share/Torvane/result.sav");
+    const auto problem = [&path](Cause cause) {
+        return store::RecordsProblem{store::RecordsProblem::Kind::NotWritten, path,
+                                     QStringLiteral("the system's words"), cause};
+    };
+    std::map<Cause, QString> asWritten;
+    for (const auto& [name, cause] : rows) {
+        asWritten[cause] = RecordsMessage::reason(problem(cause));
+    }
+    const QRegularExpression han(QStringLiteral("\\p{Han}"));
+    for (const TranslationFile& file : shippedTranslations()) {
+        SCOPED_TRACE(file.language.toStdString());
+        const Installed installed(captionTranslator({file.language}));
+        std::set<QString> told;
+        for (const auto& [name, cause] : rows) {
+            SCOPED_TRACE(name);
+            const QString reason = RecordsMessage::reason(problem(cause));
+            const QString text = RecordsMessage::text(problem(cause));
+            EXPECT_TRUE(text.endsWith(path + u'\n' + reason)) << text.toStdString();
+            EXPECT_TRUE(told.insert(reason).second) << reason.toStdString();
+            EXPECT_EQ(reason == u"the system's words", cause == Cause::Other);
+            EXPECT_EQ(reason == asWritten[cause], cause == Cause::Other);
+            if (file.language != u"ja" && file.language != u"zh_TW") {
+                EXPECT_FALSE(text.contains(han)) << text.toStdString();
+            }
+        }
+    }
 }
 
 } // namespace

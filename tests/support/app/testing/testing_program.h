@@ -45,6 +45,7 @@ class TestingProgram {
             const QString path = folder_->filePath(QStringLiteral("result.sav"));
             records = store::RecordsPaths{path, path};
         }
+        recordsPath_ = records->write;
         auto modal = std::make_unique<dialogs::testing::FakeModalRunner>();
         modal_ = modal.get();
         program_ = std::make_unique<Program>([this] { return draws_.next(); },
@@ -55,6 +56,8 @@ class TestingProgram {
     // Seconds on the game's time source.
     double now = 100.0;
 
+    // Where the records file is written.
+    const QString& recordsPath() const { return recordsPath_; }
     GameState& state() { return program_->state(); }
     const game::Game& game() { return state().game(); }
     view::MainWindow& window() { return program_->window(); }
@@ -156,6 +159,7 @@ class TestingProgram {
 
   private:
     std::optional<QTemporaryDir> folder_;
+    QString recordsPath_;
     ScriptedDraws draws_;
     dialogs::testing::FakeModalRunner* modal_ = nullptr;
     std::unique_ptr<Program> program_;
