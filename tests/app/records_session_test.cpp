@@ -1,7 +1,7 @@
 #include "app/testing/testing_program.h"
 #include "status/colours.h"
-#include "status/face_button.h"
 #include "status/counter_label.h"
+#include "status/face_button.h"
 
 #include <QApplication>
 #include <QDir>

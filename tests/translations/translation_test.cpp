@@ -421,7 +421,8 @@ TEST(Translation, QtsOwnTextsAreInTheGamesLanguage) {
         // The next save meets a folder where the file was.
         const QString path = windows.recordsPath();
         ASSERT_TRUE(QFile::remove(path) && QDir().mkdir(path));
-        control<QAction>(windows.window(), controlName::indexed(controlName::levelItem, 2)).trigger();
+        control<QAction>(windows.window(), controlName::indexed(controlName::levelItem, 2))
+            .trigger();
         QCoreApplication::processEvents();
         EXPECT_EQ(ok, QString::fromUtf16(row.ok));
 

@@ -1,5 +1,5 @@
-#include "view/scale_choice.h"
 #include "app/testing/testing_program.h"
+#include "view/scale_choice.h"
 
 #include <gtest/gtest.h>
 
