@@ -10,6 +10,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QtMath>
+#include <cmath>
 
 namespace torvane::view {
 
@@ -93,10 +94,19 @@ void FieldView::paintEvent(QPaintEvent* event) {
     painter.drawImage(target, image_, target.translated(-contentsRect().topLeft()));
 }
 
+// On a scaled screen the toolkit rounds position() to whole pixels, which gives half of every
+// scaled pixel to the next one; the position in the window keeps the fraction. An event made by
+// hand may carry its own local position there instead: then position() is all there is.
+QPointF FieldView::pointerPosition(const QMouseEvent& event) const {
+    const QPointF inWindow = event.scenePosition() - QPointF(mapTo(window(), QPoint()));
+    const QPointF apart = inWindow - event.position();
+    return std::abs(apart.x()) < 1 && std::abs(apart.y()) < 1 ? inWindow : event.position();
+}
+
 void FieldView::mousePressEvent(QMouseEvent* event) {
     const std::optional<game::Action> action = actionOf(event->button());
     const QRect picture = contentsRect();
-    const QPointF at = event->position();
+    const QPointF at = pointerPosition(*event);
     if (!action || !picture.contains(QPoint(qFloor(at.x()), qFloor(at.y())))) {
         return;
     }

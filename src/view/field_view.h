@@ -44,6 +44,7 @@ class FieldView : public QFrame {
 
   private:
     void drawTile(game::Cell cell, int tile);
+    QPointF pointerPosition(const QMouseEvent& event) const;
 
     QImage image_;
     DrawnTiles tiles_;

@@ -38,6 +38,24 @@ void dragTo(QWidget& window, QPoint pixel) {
     ASSERT_EQ(status, 0) << "xdotool windowmove";
 }
 
+// The top-left pixel of a window's client area in the X screen's pixels, as the X server has it.
+QPoint clientCorner(QWidget& window) {
+    QProcess info;
+    info.start(QStringLiteral("xwininfo"),
+               {QStringLiteral("-id"), QString::number(window.winId())});
+    info.waitForFinished();
+    QPoint corner;
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(u'\n')) {
+        const QString value = line.section(u':', 1).trimmed();
+        if (line.contains(QStringLiteral("Absolute upper-left X"))) {
+            corner.setX(value.toInt());
+        } else if (line.contains(QStringLiteral("Absolute upper-left Y"))) {
+            corner.setY(value.toInt());
+        }
+    }
+    return corner;
+}
+
 // Whether the window, whose size is fixed, has that size in the window system too: on a screen of
 // another scale the toolkit alone keeps the old device pixels and shrinks or grows the window's
 // logical size to match, so that a fraction of the content shows, or the content in a corner.
@@ -102,6 +120,49 @@ TEST(ScreenScales, TheWindowAndItsDialogsTakeTheirSizeOnEachScreen) {
         program.item(controlName::bestTimesItem).trigger();
         program.modal().whileShowing = nullptr;
     }
+}
+
+// On a screen of twice the scale each pixel of the game is four of the screen's, and a press on
+// any of them acts on the cell drawn there, though the toolkit rounds the pointer's position to
+// the game's pixels (which gave the lower right ones of a cell's bottom point to the cell below).
+TEST(ScreenScales, APressOnAnyScreenPixelOfACellActsOnThatCell) {
+    QScreen* twice = screenNamed(QStringLiteral("twice"));
+    ASSERT_TRUE(twice != nullptr) << "screens: " << screenNames().toStdString();
+    TestingProgram program;
+    MainWindow& window = program.window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(1500);
+    dragTo(window, twice->geometry().topLeft() + QPoint(80, 80));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window.screen() == twice && holdsItsContent(window); }, 3000));
+    FieldView& field = program.field();
+    const QPoint picture = field.mapTo(&window, field.contentsRect().topLeft());
+    struct Row {
+        const char* name;
+        game::Cell cell;
+        QPoint inTile;
+        QPoint screenPixel; // of the four
+    };
+    const Row table[] = {
+        {"the top left screen pixel of a bottom point", {3, 9}, {9, 22}, {0, 0}},
+        {"the bottom right screen pixel of a bottom point", {5, 9}, {9, 22}, {1, 1}},
+        {"the bottom right screen pixel of a top point", {7, 4}, {9, 1}, {1, 1}},
+        {"the bottom right screen pixel of a lower slope", {10, 6}, {14, 19}, {1, 1}},
+    };
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.name);
+        const QPoint at = clientCorner(window) +
+                          (picture + tilePosition(row.cell) + row.inTile) * 2 + row.screenPixel;
+        ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"),
+                                    {QStringLiteral("mousemove"), QString::number(at.x()),
+                                     QString::number(at.y()), QStringLiteral("click"),
+                                     QStringLiteral("3")}),
+                  0);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return program.game().cellAt(row.cell).kind == game::CellState::Flagged; },
+            2000));
+    }
+    EXPECT_EQ(program.game().counterValue(), 35 - 4); // no other cell took a flag
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs a test program on its own X server under openbox, whose screen is two monitors side by
 # side, "single" at scale 1 and "twice" at scale 2.
-# Usage: screen_scales_test.sh PROGRAM
+# Usage: screen_scales_test.sh PROGRAM [ARGUMENTS...]
 set -uo pipefail
 work=$(mktemp -d)
 pids=()
@@ -21,4 +21,4 @@ for _ in $(seq 100); do
     [[ $(xrandr --listmonitors | grep -cE ' (single|twice) ') -eq 2 ]] && break
     sleep 0.05
 done
-QT_QPA_PLATFORM=xcb QT_SCREEN_SCALE_FACTORS="single=1;twice=2" "$1"
+QT_QPA_PLATFORM=xcb QT_SCREEN_SCALE_FACTORS="single=1;twice=2" "$@"
