@@ -1,9 +1,9 @@
 #include "view/scale_choice.h"
 
-#include "platform/x_monitors.h"
 #include "view/field_view.h"
 #include "view/hex_layout.h"
 #include "view/main_window.h"
+#include "view/x_monitors.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -68,14 +68,14 @@ void chooseWholeScaleFactors() {
     if (!willUseX11()) {
         return;
     }
-    const std::optional<platform::XMonitors> x = platform::readXMonitors();
+    const std::optional<XMonitors> x = readXMonitors();
     if (!x || x->monitors.empty()) {
         return;
     }
     const double dpi = x->dpi > 0 ? x->dpi : standardDpi;
     QStringList factors;
     bool allSingle = true;
-    for (const platform::XMonitor& monitor : x->monitors) {
+    for (const XMonitor& monitor : x->monitors) {
         const int factor = wholeScaleFactor(monitor.available.size(), dpi);
         allSingle = allSingle && factor == 1;
         factors << QStringLiteral("%1=%2").arg(monitor.name).arg(factor);

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-namespace torvane::platform {
+namespace torvane::view {
 
 struct XMonitor {
     QString name;
@@ -21,4 +21,4 @@ struct XMonitors {
 // toolkit has one; nothing without an X display or without RandR 1.5.
 std::optional<XMonitors> readXMonitors();
 
-} // namespace torvane::platform
+} // namespace torvane::view

@@ -1,4 +1,4 @@
-#include "platform/x_monitors.h"
+#include "view/x_monitors.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,7 +11,7 @@
 #include <xcb/xcb.h>
 #endif
 
-namespace torvane::platform {
+namespace torvane::view {
 
 #if QT_CONFIG(xcb)
 
@@ -121,4 +121,4 @@ std::optional<XMonitors> readXMonitors() {
 
 #endif
 
-} // namespace torvane::platform
+} // namespace torvane::view
