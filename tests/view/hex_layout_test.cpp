@@ -1,14 +1,8 @@
+#include "game/testing/cell_printer.h"
 #include "view/hex_layout.h"
 
 #include <gtest/gtest.h>
 #include <limits>
-#include <ostream>
-
-namespace torvane::game {
-inline std::ostream& operator<<(std::ostream& out, Cell cell) {
-    return out << '(' << cell.x << ',' << cell.y << ')';
-}
-} // namespace torvane::game
 
 namespace torvane::view {
 namespace {
