@@ -52,36 +52,59 @@ TEST_F(CustomLevel, OpensWithTheCurrentSize) {
 
 TEST_F(CustomLevel, WhatIsPlayedAfterEachWayOut) {
     struct Case {
+        const char* name;
         Texts typed;
         const char* way;
         game::FieldSize played;
         Texts kept; // handed back by the dialog to the state
     };
     const Case cases[] = {
-        {{"5", "40", "0"}, "ok", {8, 30, 8}, {"8", "30", "8"}},
-        {{"30", "30", "500"}, "ok", {30, 30, 300}, {"30", "30", "300"}},
-        {{"8.5", "8", "8"}, "ok", {8, 8, 8}, {"8.5", "8", "8"}},
-        {{"5", "20", "0"}, "cancel", {5, 20, 0}, {"5", "20", "0"}},
-        {{"-3", "99", ""}, "cancel", {8, 30, 8}, {"-3", "99", ""}},
-        {{"30", "30", "900"}, "close box", {30, 30, 300}, {"30", "30", "900"}},
-        {{"40000", "12abc", "12abc"}, "cancel", {30, 12, 12}, {"40000", "12abc", "12abc"}},
-        {{"1", "1", "0"}, "cancel", {1, 1, 0}, {"1", "1", "0"}},
+        {"ok: each box out of its range", {"5", "40", "0"}, "ok", {8, 30, 8}, {"8", "30", "8"}},
+        {"ok: more mines than a third of the cells",
+         {"30", "30", "500"},
+         "ok",
+         {30, 30, 300},
+         {"30", "30", "300"}},
+        {"ok: a number with a fraction", {"8.5", "8", "8"}, "ok", {8, 8, 8}, {"8.5", "8", "8"}},
+        {"cancel: a sound size below the dialog's range",
+         {"5", "20", "0"},
+         "cancel",
+         {5, 20, 0},
+         {"5", "20", "0"}},
+        {"cancel: a negative, a too large and an empty box",
+         {"-3", "99", ""},
+         "cancel",
+         {8, 30, 8},
+         {"-3", "99", ""}},
+        {"close box: more mines than cells",
+         {"30", "30", "900"},
+         "close box",
+         {30, 30, 300},
+         {"30", "30", "900"}},
+        {"cancel: a number past 16 bits and text after a number",
+         {"40000", "12abc", "12abc"},
+         "cancel",
+         {30, 12, 12},
+         {"40000", "12abc", "12abc"}},
+        {"cancel: the smallest field, without mines",
+         {"1", "1", "0"},
+         "cancel",
+         {1, 1, 0},
+         {"1", "1", "0"}},
     };
     for (const Case& c : cases) {
-        const std::string what = c.typed[0].toStdString() + " " + c.way;
+        SCOPED_TRACE(c.name);
         choose(c.typed, c.way);
         const game::Game& game = program->state().game();
-        EXPECT_EQ(game.fieldSize(), c.played) << what;
+        EXPECT_EQ(game.fieldSize(), c.played);
         EXPECT_EQ(
             control<dialogs::CustomDialog>(program->window(), controlName::customDialog).texts(),
-            c.kept)
-            << what;
-        EXPECT_EQ(game.level(), game::Custom) << what;
-        EXPECT_EQ(game.phase(), game::Phase::Ready) << what;
-        EXPECT_EQ(program->field().width(), 18 * c.played.columns + 14) << what;
+            c.kept);
+        EXPECT_EQ(game.level(), game::Custom);
+        EXPECT_EQ(game.phase(), game::Phase::Ready);
+        EXPECT_EQ(program->field().width(), 18 * c.played.columns + 14);
         EXPECT_EQ(control<status::CounterLabel>(program->window(), controlName::counter).text(),
-                  QString::number(c.played.mines))
-            << what;
+                  QString::number(c.played.mines));
     }
 }
 

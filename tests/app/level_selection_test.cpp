@@ -41,20 +41,23 @@ void expectFittedWindow(MainWindow& window, QSize picture) {
 
 TEST(LevelSelection, EachLevelSizesTheFieldAndWindowPlacesFaceAndClockAndMovesTheCheck) {
     struct Case {
+        const char* name;
         game::Level level;
         QSize picture;
         int faceLeft, clockLeft, mines;
     };
-    const Case cases[] = {{game::Beginner, {158, 148}, 73, 123, 8},
-                          {game::Intermediate, {302, 284}, 145, 267, 35},
-                          {game::Expert, {554, 284}, 271, 519, 80},
-                          {game::Intermediate, {302, 284}, 145, 267, 35}};
+    const Case cases[] = {
+        {"beginner", game::Beginner, {158, 148}, 73, 123, 8},
+        {"intermediate", game::Intermediate, {302, 284}, 145, 267, 35},
+        {"expert", game::Expert, {554, 284}, 271, 519, 80},
+        {"back from expert to intermediate", game::Intermediate, {302, 284}, 145, 267, 35}};
     TestingProgram program;
     // A first run plays the intermediate level, checked without anyone choosing it.
     EXPECT_EQ(checkedLevel(program), &program.levelItem(game::Intermediate));
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         program.playLevel(c.level);
-        EXPECT_EQ(program.field().size(), c.picture) << c.level;
+        EXPECT_EQ(program.field().size(), c.picture);
         EXPECT_EQ(program.field().pos(), QPoint(8, 29));
         EXPECT_EQ(program.face().x(), c.faceLeft);
         EXPECT_EQ(control<QLabel>(program.window(), controlName::clock).x(), c.clockLeft);
@@ -62,7 +65,7 @@ TEST(LevelSelection, EachLevelSizesTheFieldAndWindowPlacesFaceAndClockAndMovesTh
         expectFittedWindow(program.window(), c.picture);
         EXPECT_EQ(program.counter().text(), QString::number(c.mines));
         EXPECT_EQ(program.game().level(), c.level);
-        EXPECT_EQ(checkedLevel(program), &program.levelItem(c.level)) << c.level;
+        EXPECT_EQ(checkedLevel(program), &program.levelItem(c.level));
         EXPECT_EQ(program.game().phase(), game::Phase::Ready);
     }
 }
@@ -137,6 +140,7 @@ TEST(MainWindow, MenuItemsInOrder) {
     const auto actions = menu.actions();
     ASSERT_EQ(actions.size(), static_cast<qsizetype>(std::size(expected)));
     for (qsizetype i = 0; i < actions.size(); ++i) {
+        SCOPED_TRACE(expected[i].name.toStdString());
         EXPECT_EQ(actions[i]->objectName(), expected[i].name);
         EXPECT_EQ(actions[i]->text(), QString::fromUtf16(expected[i].caption));
         EXPECT_EQ(actions[i]->isSeparator(), expected[i].caption[0] == u'\0');

@@ -117,35 +117,37 @@ TEST_F(RecordsSessionTest, SavedCustomLevelComesBackThroughTheBoxes) {
 
 TEST_F(RecordsSessionTest, DamagedFilesStartASoundGame) {
     struct Case {
+        const char* name;
         const char* file;
         int level, width, height, mines;
     };
     const Case cases[] = {
-        {"", 1, 16, 16, 35},
-        {" 1 \r\nabc\r\n", 1, 16, 16, 35},
-        {"2\r\n30\r\n16\r\n80\r\n", 2, 30, 16, 80},
-        {" 0 \r\n 99 \r\n -4 \r\n 7 \r\n", 0, 8, 8, 8},     // preset sizes win
-        {"-7\r\n 10 \r\n 10 \r\n 10 \r\n", 1, 16, 16, 35},  // below 0: the default level
-        {" 9 \r\n 10 \r\n 12 \r\n 20 \r\n", 3, 10, 12, 20}, // above 3: custom, size kept
-        {" 3 \r\n 99 \r\n -4 \r\n 7 \r\n", 3, 30, 8, 8},    // unplayable: corrected
-        {" 3 \r\n 5 \r\n 5 \r\n 25 \r\n", 3, 8, 8, 21},
-        {" 3 \r\n 5 \r\n 20 \r\n 0 \r\n", 3, 5, 20, 0}, // playable: kept as it is
-        {" 3 \r\n", 3, 8, 8, 8},                        // no size at all
-        {"40000\r\n", 1, 16, 16, 35},
+        {"empty file", "", 1, 16, 16, 35},
+        {"a width that is no number", " 1 \r\nabc\r\n", 1, 16, 16, 35},
+        {"numbers without blanks", "2\r\n30\r\n16\r\n80\r\n", 2, 30, 16, 80},
+        {"a preset level's size wins", " 0 \r\n 99 \r\n -4 \r\n 7 \r\n", 0, 8, 8, 8},
+        {"a level below 0: the default level", "-7\r\n 10 \r\n 10 \r\n 10 \r\n", 1, 16, 16, 35},
+        {"a level above 3: custom, size kept", " 9 \r\n 10 \r\n 12 \r\n 20 \r\n", 3, 10, 12, 20},
+        {"custom, unplayable: corrected", " 3 \r\n 99 \r\n -4 \r\n 7 \r\n", 3, 30, 8, 8},
+        {"custom, too small and too many mines", " 3 \r\n 5 \r\n 5 \r\n 25 \r\n", 3, 8, 8, 21},
+        {"custom, playable: kept as it is", " 3 \r\n 5 \r\n 20 \r\n 0 \r\n", 3, 5, 20, 0},
+        {"custom with no size at all", " 3 \r\n", 3, 8, 8, 8},
+        {"a level past 16 bits", "40000\r\n", 1, 16, 16, 35},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         writeFile(c.file);
         start();
         const game::Game& game = program->state().game();
-        EXPECT_EQ(game.level(), c.level) << c.file;
-        EXPECT_EQ(game.fieldSize(), (game::FieldSize{c.width, c.height, c.mines})) << c.file;
+        EXPECT_EQ(game.level(), c.level);
+        EXPECT_EQ(game.fieldSize(), (game::FieldSize{c.width, c.height, c.mines}));
         EXPECT_EQ(game.phase(), game::Phase::Ready);
         int checked = program->item(controlName::customItem).isChecked();
         for (int level = 0; level < game::presetLevelCount; ++level) {
             checked += program->levelItem(game::Level(level)).isChecked();
         }
-        EXPECT_EQ(checked, 1) << c.file;
-        EXPECT_EQ(program->field().width(), 18 * c.width + 14) << c.file;
+        EXPECT_EQ(checked, 1);
+        EXPECT_EQ(program->field().width(), 18 * c.width + 14);
         program.reset();
     }
 }

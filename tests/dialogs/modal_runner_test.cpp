@@ -29,19 +29,25 @@ void whenModalShows(std::function<void(QWidget&)> act) {
 }
 
 TEST(WidgetModalRunner, ShowModalReturnsOnceTheDialogHides) {
-    const std::function<void(QWidget&)> ways[] = {
-        [](QWidget& w) {
-            view::testing::control<QPushButton>(w, controlName::customCancel).click();
-        },
-        [](QWidget& w) { w.close(); },
+    struct Way {
+        const char* name;
+        std::function<void(QWidget&)> leave;
+    };
+    const Way ways[] = {
+        {"cancel button",
+         [](QWidget& w) {
+             view::testing::control<QPushButton>(w, controlName::customCancel).click();
+         }},
+        {"close box", [](QWidget& w) { w.close(); }},
     };
     WidgetModalRunner runner;
-    for (const auto& way : ways) {
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
         CustomDialog custom;
         QWidget* seen = nullptr;
         whenModalShows([&](QWidget& w) {
             seen = &w;
-            way(w);
+            way.leave(w);
         });
         runner.showModal(custom);
         EXPECT_EQ(seen, &custom);
@@ -55,19 +61,22 @@ TEST(WidgetModalRunner, ShowModalReturnsOnceTheDialogHides) {
 
 TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
     struct Case {
+        const char* name;
         bool accept;
         QString typed;
         QString expected;
     };
     const Case cases[] = {
-        {true, QStringLiteral("Ann"), QStringLiteral("Ann")},
-        {true, QString(), QString()},
-        {false, QStringLiteral("Ann"), QString()},
-        {true, QStringLiteral("Annabelle"), QStringLiteral("Annabell")}, // cut to the bound
+        {"a name accepted", true, QStringLiteral("Ann"), QStringLiteral("Ann")},
+        {"nothing typed, accepted", true, QString(), QString()},
+        {"cancelled", false, QStringLiteral("Ann"), QString()},
+        {"too long: cut to the bound", true, QStringLiteral("Annabelle"),
+         QStringLiteral("Annabell")},
     };
     QWidget window;
     WidgetModalRunner runner(&window);
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         QString prompt, title, preset, ok, cancel;
         const QWidget* parent = nullptr;
         Qt::WindowFlags flags;
@@ -86,7 +95,7 @@ TEST(WidgetModalRunner, AskNameGivesTheAnswerOrEmptyWhenCancelled) {
         const QString answer =
             runner.askText({QStringLiteral("prompt"), QStringLiteral("title"), QStringLiteral("x"),
                             8, QStringLiteral("确定"), QStringLiteral("取消")});
-        EXPECT_EQ(answer, c.expected) << c.accept << c.typed.toStdString();
+        EXPECT_EQ(answer, c.expected);
         EXPECT_EQ(prompt, u"prompt");
         EXPECT_EQ(title, u"title");
         EXPECT_EQ(preset, u"x");

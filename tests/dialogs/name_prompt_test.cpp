@@ -9,16 +9,18 @@ namespace {
 
 TEST(NamePrompt, OffersTheUnnamedHolderAndKeepsItForAnEmptyAnswer) {
     struct Case {
+        const char* what;
         const char16_t* answer; // "" also when the player cancels
         const char16_t* name;
     };
     const Case cases[] = {
-        {u"Ann", u"Ann"},
-        {u"", u"无名菜鸟"},
-        {u" ", u" "}, // a single blank is a name
-        {u"a\nb", u"a\nb"},
+        {"a name", u"Ann", u"Ann"},
+        {"empty or cancelled: the unnamed holder", u"", u"无名菜鸟"},
+        {"a single blank is a name", u" ", u" "},
+        {"a name over two lines", u"a\nb", u"a\nb"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         testing::FakeModalRunner modal;
         modal.answer = QString::fromUtf16(c.answer);
         EXPECT_EQ(NamePrompt::ask(modal), QString::fromUtf16(c.name));

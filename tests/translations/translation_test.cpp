@@ -124,31 +124,33 @@ std::vector<TranslationFile> shippedTranslations() {
 
 TEST(Translation, TheFirstUiLanguageWithATranslationIsShown) {
     struct Case {
+        const char* name;
         QStringList uiLanguages;
         const char* chosen;
     };
     const Case cases[] = {
-        {{"de_DE"}, "de"},
-        {{"de-AT", "en"}, "de"},
-        {{"zh_TW"}, "zh_TW"},
-        {{"zh-HK"}, "zh_TW"},
-        {{"zh_MO"}, "zh_TW"},
-        {{"zh-Hant"}, "zh_TW"},
-        {{"zh_CN"}, "zh_CN"},
-        {{"zh-SG", "en"}, "zh_CN"},
-        {{"zh-Hans"}, "zh_CN"},
-        {{"C"}, "zh_CN"},
-        {{"POSIX", "de"}, "zh_CN"},
-        {{"ja_JP", "en"}, "ja"},
-        {{"tlh"}, "en"},
-        {{"tlh", "nb-NO", "fr-CA"}, "fr"},
-        {{"nb-NO", "zh-CN", "de"}, "zh_CN"},
-        {{"pt"}, "pt_BR"},
-        {{"pt-PT", "es-MX"}, "es"},
-        {{"ko-KR"}, "ko"},
-        {{}, "en"},
+        {"a translated language", {"de_DE"}, "de"},
+        {"a region without a file of its own", {"de-AT", "en"}, "de"},
+        {"traditional Chinese", {"zh_TW"}, "zh_TW"},
+        {"Hong Kong: traditional", {"zh-HK"}, "zh_TW"},
+        {"Macao: traditional", {"zh_MO"}, "zh_TW"},
+        {"the traditional script", {"zh-Hant"}, "zh_TW"},
+        {"simplified Chinese", {"zh_CN"}, "zh_CN"},
+        {"Singapore: simplified", {"zh-SG", "en"}, "zh_CN"},
+        {"the simplified script", {"zh-Hans"}, "zh_CN"},
+        {"C: the source language", {"C"}, "zh_CN"},
+        {"POSIX first: the source language", {"POSIX", "de"}, "zh_CN"},
+        {"Japanese", {"ja_JP", "en"}, "ja"},
+        {"no translation: English", {"tlh"}, "en"},
+        {"the first translated one, French", {"tlh", "nb-NO", "fr-CA"}, "fr"},
+        {"the first translated one, Chinese", {"nb-NO", "zh-CN", "de"}, "zh_CN"},
+        {"Portuguese: the Brazilian file", {"pt"}, "pt_BR"},
+        {"Portugal's Portuguese passed over", {"pt-PT", "es-MX"}, "es"},
+        {"Korean", {"ko-KR"}, "ko"},
+        {"no language at all: English", {}, "en"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         EXPECT_EQ(chosen(captionTranslator(c.uiLanguages)), QLatin1String(c.chosen))
             << c.uiLanguages.join(u',').toStdString();
     }
@@ -156,19 +158,22 @@ TEST(Translation, TheFirstUiLanguageWithATranslationIsShown) {
 
 TEST(Translation, TheDesktopsLanguagesFollowTheMessagesLocale) {
     struct Case {
+        const char* name;
         const char* messagesLocale;
         QStringList listed; // as the toolkit lists them
         QStringList followed;
     };
     const Case cases[] = {
-        {"C", {"en-US"}, {"C"}}, // LANGUAGE=en_US, which the C library ignores under C
-        {"C.UTF-8", {"C"}, {"C"}},
-        {"POSIX", {"de-DE"}, {"C"}},
-        {"", {"en-US"}, {"C"}}, // nothing set
-        {"tlh_XX.UTF-8", {"tlh-XX", "C"}, {"tlh-XX"}},
-        {"de_DE.UTF-8", {"de-DE", "de-Latn-DE", "de"}, {"de-DE", "de-Latn-DE", "de"}},
+        // LANGUAGE=en_US, which the C library ignores under C
+        {"C with LANGUAGE set", "C", {"en-US"}, {"C"}},
+        {"C.UTF-8", "C.UTF-8", {"C"}, {"C"}},
+        {"POSIX", "POSIX", {"de-DE"}, {"C"}},
+        {"nothing set", "", {"en-US"}, {"C"}},
+        {"a locale without a translation", "tlh_XX.UTF-8", {"tlh-XX", "C"}, {"tlh-XX"}},
+        {"German", "de_DE.UTF-8", {"de-DE", "de-Latn-DE", "de"}, {"de-DE", "de-Latn-DE", "de"}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         EXPECT_EQ(desktopUiLanguages(QString::fromLatin1(c.messagesLocale), c.listed), c.followed)
             << c.messagesLocale;
     }

@@ -51,11 +51,15 @@ QImage onScreen(FieldView& view) {
 TEST(FieldView, OuterSizeFollowsTheField) {
     FieldView view;
     struct Case {
+        const char* name;
         int columns, rows;
         QSize outer;
     };
-    for (const Case c : {Case{8, 8, {158, 148}}, Case{16, 16, {302, 284}}, Case{30, 16, {554, 284}},
-                         Case{1, 1, {32, 29}}}) {
+    for (const Case c : {Case{"beginner, 8 x 8", 8, 8, {158, 148}},
+                         Case{"intermediate, 16 x 16", 16, 16, {302, 284}},
+                         Case{"expert, 30 x 16", 30, 16, {554, 284}},
+                         Case{"the smallest field, 1 x 1", 1, 1, {32, 29}}}) {
+        SCOPED_TRACE(c.name);
         MineFreeGame field(c.columns, c.rows);
         view.resizeToField(field.game);
         EXPECT_EQ(view.size(), c.outer);
@@ -68,11 +72,15 @@ TEST(FieldView, OuterSizeFollowsTheField) {
 // and leaves the background outside it.
 TEST(FieldView, TilesLandAtTheirCellsAndOnlyInsideTheHexagon) {
     struct Case {
+        const char* name;
         Cell cell;
         QPoint corner;
     };
-    for (const Case c : {Case{{0, 0}, {9, 0}}, Case{{0, 1}, {0, 17}}, Case{{1, 1}, {18, 17}},
-                         Case{{2, 2}, {45, 34}}}) {
+    for (const Case c : {Case{"first cell of the first row, shifted half a cell", {0, 0}, {9, 0}},
+                         Case{"first cell of an odd row, at the left edge", {0, 1}, {0, 17}},
+                         Case{"second cell of an odd row", {1, 1}, {18, 17}},
+                         Case{"a cell inside the field, on an even row", {2, 2}, {45, 34}}}) {
+        SCOPED_TRACE(c.name);
         MineFreeGame field(4, 4);
         FieldView view;
         view.resizeToField(field.game);
@@ -117,15 +125,19 @@ TEST(FieldView, DrawingRepaintsJustTheCellsDrawn) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     const QPoint border(FieldView::border, FieldView::border);
     struct Case {
+        const char* name;
         std::vector<Cell> cells;
         QRect painted; // empty: no paint at all
     };
     const Case cases[] = {
-        {{{1, 1}}, QRect(border + QPoint(18, 17), QSize(19, 24))},
-        {{{0, 0}, {3, 2}}, QRect(border + QPoint(9, 0), border + QPoint(63 + 18, 34 + 23))},
-        {{}, QRect()},
+        {"one cell: its tile", {{1, 1}}, QRect(border + QPoint(18, 17), QSize(19, 24))},
+        {"two cells apart: the rectangle around both tiles",
+         {{0, 0}, {3, 2}},
+         QRect(border + QPoint(9, 0), border + QPoint(63 + 18, 34 + 23))},
+        {"no cell: no paint", {}, QRect()},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         const int before = view.paints;
         view.drawCells(field.game, c.cells);
         if (c.painted.isEmpty()) {
@@ -153,28 +165,39 @@ TEST(FieldView, PressesBecomeACellAndAnAction) {
     const QPoint middleOfCell11 = inside + QPoint(18 + 9, 17 + 12);
     using Press = std::pair<std::optional<Cell>, Action>;
     struct Case {
+        const char* name;
         Qt::MouseButton button;
         QPoint at;
         std::vector<Press> emitted;
     };
     const Case cases[] = {
-        {Qt::LeftButton, middleOfCell11, {{Cell{1, 1}, Action::Open}}},
-        {Qt::RightButton, middleOfCell11, {{Cell{1, 1}, Action::Flag}}},
-        {Qt::MiddleButton, middleOfCell11, {{Cell{1, 1}, Action::None}}},
-        {Qt::BackButton, middleOfCell11, {}},
-        {Qt::LeftButton, inside, {{std::nullopt, Action::Open}}}, // above the first row
-        {Qt::RightButton, QPoint(right - 2, bottom - 2), {{std::nullopt, Action::Flag}}},
-        {Qt::LeftButton, inside + QPoint(3, 3 + 17), {{Cell{0, 1}, Action::Open}}},
-        {Qt::LeftButton, {0, 20}, {}},
-        {Qt::LeftButton, {1, 20}, {}},
-        {Qt::LeftButton, {20, 0}, {}},
-        {Qt::LeftButton, {20, 1}, {}},
-        {Qt::LeftButton, {right - 1, 20}, {}},
-        {Qt::LeftButton, {right, 20}, {}},
-        {Qt::LeftButton, {20, bottom - 1}, {}},
-        {Qt::LeftButton, {20, bottom}, {}},
+        {"left button opens", Qt::LeftButton, middleOfCell11, {{Cell{1, 1}, Action::Open}}},
+        {"right button flags", Qt::RightButton, middleOfCell11, {{Cell{1, 1}, Action::Flag}}},
+        {"middle button: no action",
+         Qt::MiddleButton,
+         middleOfCell11,
+         {{Cell{1, 1}, Action::None}}},
+        {"back button: no press", Qt::BackButton, middleOfCell11, {}},
+        {"above the first row", Qt::LeftButton, inside, {{std::nullopt, Action::Open}}},
+        {"bottom right of the picture",
+         Qt::RightButton,
+         QPoint(right - 2, bottom - 2),
+         {{std::nullopt, Action::Flag}}},
+        {"left end of an odd row",
+         Qt::LeftButton,
+         inside + QPoint(3, 3 + 17),
+         {{Cell{0, 1}, Action::Open}}},
+        {"left border, outer pixel", Qt::LeftButton, {0, 20}, {}},
+        {"left border, inner pixel", Qt::LeftButton, {1, 20}, {}},
+        {"top border, outer pixel", Qt::LeftButton, {20, 0}, {}},
+        {"top border, inner pixel", Qt::LeftButton, {20, 1}, {}},
+        {"right border, inner pixel", Qt::LeftButton, {right - 1, 20}, {}},
+        {"right border, outer pixel", Qt::LeftButton, {right, 20}, {}},
+        {"bottom border, inner pixel", Qt::LeftButton, {20, bottom - 1}, {}},
+        {"bottom border, outer pixel", Qt::LeftButton, {20, bottom}, {}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         presses.clear();
         QTest::mouseClick(&view, c.button, {}, c.at);
         std::vector<Press> got;

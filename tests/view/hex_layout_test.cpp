@@ -1,14 +1,8 @@
+#include "game/testing/cell_printer.h"
 #include "view/hex_layout.h"
 
 #include <gtest/gtest.h>
 #include <limits>
-#include <ostream>
-
-namespace torvane::game {
-inline std::ostream& operator<<(std::ostream& out, Cell cell) {
-    return out << '(' << cell.x << ',' << cell.y << ')';
-}
-} // namespace torvane::game
 
 namespace torvane::view {
 namespace {
@@ -27,21 +21,37 @@ TEST(HexLayout, TilePositionsAndPictureSize) {
 // The cell under a point of an 8 x 8 field, at the edges of the hit areas.
 TEST(HexLayout, CellUnderAPoint) {
     struct Case {
+        const char* name;
         float x, y;
         std::optional<Cell> expected;
     };
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float infinity = std::numeric_limits<float>::infinity();
     const Case cases[] = {
-        {9, 3, Cell{0, 0}},         {8, 3, std::nullopt},         {20, 2.9f, std::nullopt},
-        {0, 20, Cell{0, 1}},        {17, 20, Cell{0, 1}},         {18, 20, Cell{1, 1}},
-        {26.9f, 19.9f, Cell{0, 0}}, {27, 19.9f, Cell{1, 0}},      {26, 20, Cell{1, 1}},
-        {-1, 20, std::nullopt},     {143.9f, 20, Cell{7, 1}},     {144, 20, std::nullopt},
-        {152.9f, 3, Cell{7, 0}},    {153, 3, std::nullopt},       {50, 138.9f, Cell{2, 7}},
-        {50, 139, std::nullopt},    {1e30f, 1e30f, std::nullopt}, {-1e30f, 5, std::nullopt},
-        {nan, 20, std::nullopt},    {20, nan, std::nullopt},      {infinity, 20, std::nullopt},
+        {"top left corner of the first row", 9, 3, Cell{0, 0}},
+        {"left of the first row", 8, 3, std::nullopt},
+        {"just above the first row", 20, 2.9f, std::nullopt},
+        {"left end of an odd row", 0, 20, Cell{0, 1}},
+        {"last pixel of an odd row's first cell", 17, 20, Cell{0, 1}},
+        {"first pixel of an odd row's second cell", 18, 20, Cell{1, 1}},
+        {"just inside the right and bottom of an even row's first cell", 26.9f, 19.9f, Cell{0, 0}},
+        {"left edge of an even row's second cell", 27, 19.9f, Cell{1, 0}},
+        {"top of the odd row, under the right part of the first cell", 26, 20, Cell{1, 1}},
+        {"left of an odd row", -1, 20, std::nullopt},
+        {"just inside the right end of an odd row", 143.9f, 20, Cell{7, 1}},
+        {"right of an odd row", 144, 20, std::nullopt},
+        {"just inside the right end of an even row", 152.9f, 3, Cell{7, 0}},
+        {"right of an even row", 153, 3, std::nullopt},
+        {"just inside the bottom of the last row", 50, 138.9f, Cell{2, 7}},
+        {"below the last row", 50, 139, std::nullopt},
+        {"far beyond the field", 1e30f, 1e30f, std::nullopt},
+        {"far left of the field", -1e30f, 5, std::nullopt},
+        {"x not a number", nan, 20, std::nullopt},
+        {"y not a number", 20, nan, std::nullopt},
+        {"x infinite", infinity, 20, std::nullopt},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         EXPECT_EQ(cellAt(c.x, c.y, 8, 8), c.expected) << c.x << "," << c.y;
     }
 }

@@ -187,12 +187,15 @@ TEST(TileSheet, EveryTileIsBlackOutsideTheHexagon) {
 
 TEST(TileSheet, BareGroundsMatchTheirMaps) {
     struct Case {
+        const char* name;
         int cell;
         const Ground* ground;
     };
     const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
-    for (const Case& c : {Case{tile::open, &openGround}, Case{tile::covered, &coveredGround}}) {
+    for (const Case& c : {Case{"open ground", tile::open, &openGround},
+                          Case{"covered ground", tile::covered, &coveredGround}}) {
+        SCOPED_TRACE(c.name);
         Faults faults;
         for (int y = 0; y < cellHeight; ++y) {
             for (int x = 0; x < cellWidth; ++x) {
@@ -201,7 +204,7 @@ TEST(TileSheet, BareGroundsMatchTheirMaps) {
                 }
             }
         }
-        EXPECT_EQ(faults.report(), "") << "tile " << c.cell;
+        EXPECT_EQ(faults.report(), "");
     }
 }
 
@@ -209,26 +212,28 @@ TEST(TileSheet, BareGroundsMatchTheirMaps) {
 // outline everywhere, the tile must still be the bare ground, or the seams between cells break.
 TEST(TileSheet, ArtKeepsTheGroundOutsideItsBox) {
     struct Case {
+        const char* name;
         int cell;
         const Ground* ground;
         int left, right, top, bottom;
     };
     const std::vector<Case> cases{
-        {1, &openGround, 0, 18, 8, 16},
-        {2, &openGround, 0, 18, 8, 16},
-        {3, &openGround, 0, 18, 8, 16},
-        {4, &openGround, 0, 18, 8, 16},
-        {5, &openGround, 0, 18, 8, 16},
-        {6, &openGround, 0, 18, 8, 16},
-        {tile::mine, &openGround, 4, 14, 7, 17},
-        {tile::explodedMine, &openGround, 0, 18, 0, 23},
-        {tile::flag, &coveredGround, 0, 18, 7, 16},
-        {tile::questionMark, &coveredGround, 6, 12, 7, 16},
-        {tile::wrongFlag, &coveredGround, 4, 13, 7, 16},
+        {"digit 1", 1, &openGround, 0, 18, 8, 16},
+        {"digit 2", 2, &openGround, 0, 18, 8, 16},
+        {"digit 3", 3, &openGround, 0, 18, 8, 16},
+        {"digit 4", 4, &openGround, 0, 18, 8, 16},
+        {"digit 5", 5, &openGround, 0, 18, 8, 16},
+        {"digit 6", 6, &openGround, 0, 18, 8, 16},
+        {"mine", tile::mine, &openGround, 4, 14, 7, 17},
+        {"exploded mine", tile::explodedMine, &openGround, 0, 18, 0, 23},
+        {"flag", tile::flag, &coveredGround, 0, 18, 7, 16},
+        {"question mark", tile::questionMark, &coveredGround, 6, 12, 7, 16},
+        {"wrong flag", tile::wrongFlag, &coveredGround, 4, 13, 7, 16},
     };
     const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         Faults faults;
         for (int y = 0; y < cellHeight; ++y) {
             for (int x = 0; x < cellWidth; ++x) {
@@ -241,20 +246,24 @@ TEST(TileSheet, ArtKeepsTheGroundOutsideItsBox) {
                 }
             }
         }
-        EXPECT_EQ(faults.report(), "") << "tile " << c.cell;
+        EXPECT_EQ(faults.report(), "");
     }
 }
 
 TEST(TileSheet, DigitsAreNineRowsHighInTheirColourAndCentred) {
     struct Case {
+        const char* name;
         int cell;
         QRgb ink;
     };
-    const std::vector<Case> cases{{1, blue}, {2, green},  {3, red},
-                                  {4, navy}, {5, maroon}, {6, teal}};
+    const std::vector<Case> cases{
+        {"1 in blue", 1, blue}, {"2 in green", 2, green},   {"3 in red", 3, red},
+        {"4 in navy", 4, navy}, {"5 in maroon", 5, maroon}, {"6 in teal", 6, teal},
+    };
     const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         Faults faults;
         int left = cellWidth, right = -1, top = cellHeight, bottom = -1;
         for (int y = 0; y < cellHeight; ++y) {
@@ -272,15 +281,15 @@ TEST(TileSheet, DigitsAreNineRowsHighInTheirColourAndCentred) {
                 bottom = std::max(bottom, y);
             }
         }
-        EXPECT_EQ(faults.report(), "") << "tile " << c.cell;
-        ASSERT_GE(right, 0) << "tile " << c.cell << " has no digit";
-        EXPECT_EQ(top, 8) << "tile " << c.cell;
-        EXPECT_EQ(bottom, 16) << "tile " << c.cell;
-        EXPECT_GE(right - left + 1, 5) << "tile " << c.cell;
-        EXPECT_LE(right - left + 1, 7) << "tile " << c.cell;
+        EXPECT_EQ(faults.report(), "");
+        ASSERT_GE(right, 0) << "no digit";
+        EXPECT_EQ(top, 8);
+        EXPECT_EQ(bottom, 16);
+        EXPECT_GE(right - left + 1, 5);
+        EXPECT_LE(right - left + 1, 7);
         // Twice the centre, so that a half-pixel centre compares exactly.
-        EXPECT_GE(left + right, 2 * 8) << "tile " << c.cell;
-        EXPECT_LE(left + right, 2 * 10) << "tile " << c.cell;
+        EXPECT_GE(left + right, 2 * 8);
+        EXPECT_LE(left + right, 2 * 10);
     }
 }
 
@@ -327,17 +336,19 @@ TEST(TileSheet, ExplodedMineRecoloursTheMine) {
 
 TEST(TileSheet, CoveredPicturesUseTheirOwnColours) {
     struct Case {
+        const char* name;
         int cell;
         std::set<QRgb> ink;
     };
     const std::vector<Case> cases{
-        {tile::flag, {red, maroon, black, darkGrey}},
-        {tile::questionMark, {blue, navy}},
-        {tile::wrongFlag, {red, maroon}},
+        {"flag", tile::flag, {red, maroon, black, darkGrey}},
+        {"question mark", tile::questionMark, {blue, navy}},
+        {"wrong flag", tile::wrongFlag, {red, maroon}},
     };
     const QImage& sheet = view::tileSheet();
     ASSERT_EQ(sheet.size(), QSize(266, 24));
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         std::set<QRgb> seen;
         for (int y = 0; y < cellHeight; ++y) {
             for (int x = 0; x < cellWidth; ++x) {
@@ -347,7 +358,7 @@ TEST(TileSheet, CoveredPicturesUseTheirOwnColours) {
                 }
             }
         }
-        EXPECT_EQ(seen, c.ink) << "tile " << c.cell;
+        EXPECT_EQ(seen, c.ink);
     }
 }
 

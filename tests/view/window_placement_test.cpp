@@ -51,14 +51,19 @@ TEST(WindowPlacement, TheWholeFrameTitleBarIncludedStaysOnTheAvailableArea) {
 
 TEST(WindowPlacement, AFrameIsCentredOnTheAvailableArea) {
     struct Case {
+        const char* name;
         QSize frame;
         QRect available;
         QPoint expected;
     };
-    for (const Case c : {Case{{571, 362}, {0, 0, 1280, 1024}, {354, 331}},
-                         Case{{320, 362}, {0, 30, 1280, 994}, {480, 346}},
-                         Case{{1400, 362}, {0, 0, 1280, 1024}, {-60, 331}}}) {
-        EXPECT_EQ(centredFrame(c.frame, c.available), c.expected) << c.frame.width();
+    for (const Case c : {Case{"on the whole screen", {571, 362}, {0, 0, 1280, 1024}, {354, 331}},
+                         Case{"below a panel", {320, 362}, {0, 30, 1280, 994}, {480, 346}},
+                         Case{"wider than the area, over both its sides",
+                              {1400, 362},
+                              {0, 0, 1280, 1024},
+                              {-60, 331}}}) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(centredFrame(c.frame, c.available), c.expected);
     }
 }
 

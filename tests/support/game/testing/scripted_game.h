@@ -1,21 +1,15 @@
 #pragma once
 
 #include "game/game.h"
+#include "game/testing/cell_printer.h"
 #include "game/testing/mine_draws.h"
 
 #include <deque>
-#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-namespace torvane::game {
-
-inline std::ostream& operator<<(std::ostream& out, Cell cell) {
-    return out << '(' << cell.x << ',' << cell.y << ')';
-}
-
-namespace testing {
+namespace torvane::game::testing {
 
 // A game whose mines fall where the test says and whose clock reads the test's time.
 struct ScriptedGame {
@@ -96,5 +90,4 @@ inline std::vector<std::string> mineRows(const Game& game) {
     return rows;
 }
 
-} // namespace testing
-} // namespace torvane::game
+} // namespace torvane::game::testing
