@@ -1,16 +1,10 @@
+#include "game/testing/cell_printer.h"
 #include "view/drawn_tiles.h"
 #include "view/tile_sheet.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
-#include <ostream>
 #include <vector>
-
-namespace torvane::game {
-inline std::ostream& operator<<(std::ostream& out, Cell cell) {
-    return out << '(' << cell.x << ',' << cell.y << ')';
-}
-} // namespace torvane::game
 
 namespace torvane::view {
 namespace {
