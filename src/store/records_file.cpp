@@ -1,8 +1,8 @@
 #include "store/records_file.h"
 
-#include "platform/gb_text.h"
 #include "platform/text_number.h"
-#include "platform/whole_file.h"
+#include "store/gb_text.h"
+#include "store/whole_file.h"
 
 #include <QBuffer>
 
@@ -47,11 +47,11 @@ QString oneLine(const QString& caption) {
 } // namespace
 
 RecordsLines loadRecordsFile(const QString& path) {
-    const std::unique_ptr<QFile> file = platform::openRegularFile(path);
+    const std::unique_ptr<QFile> file = openRegularFile(path);
     if (!file) {
         return {};
     }
-    platform::TextLines read = platform::readLines(*file, lineCount, maxLineBytes);
+    TextLines read = readLines(*file, lineCount, maxLineBytes);
     return {std::move(read.lines), read.whole};
 }
 
@@ -63,7 +63,7 @@ RecordsRead readRecordsFrom(QByteArrayView bytes, RecordsPart part) {
     QBuffer buffer;
     buffer.setData(bytes.toByteArray());
     buffer.open(QIODevice::ReadOnly);
-    platform::TextLines read = platform::readLines(buffer, lineCount, maxLineBytes);
+    TextLines read = readLines(buffer, lineCount, maxLineBytes);
     return readRecordsFrom(RecordsLines{std::move(read.lines), read.whole}, part);
 }
 
@@ -74,7 +74,7 @@ RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part) {
     for (std::optional<std::int16_t>* number :
          {&read.level, &read.fieldWidth, &read.fieldHeight, &read.mineTotal}) {
         const std::optional<QString> line =
-            next < lines.size() ? platform::decodeGbLine(lines[next++]) : std::nullopt;
+            next < lines.size() ? decodeGbLine(lines[next++]) : std::nullopt;
         if (!line) {
             return read;
         }
@@ -88,7 +88,7 @@ RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part) {
     }
     while (next < lines.size() &&
            read.tableCaptions.size() < std::size_t{BestTimes::captionCount}) {
-        std::optional<QString> caption = platform::decodeGbLine(lines[next++]);
+        std::optional<QString> caption = decodeGbLine(lines[next++]);
         if (!caption) {
             return read;
         }
@@ -135,7 +135,7 @@ QByteArray recordsBytes(const SavedSettings& settings) {
     }
     QByteArray bytes;
     for (const QString& line : lines) {
-        const std::optional<QByteArray> encoded = platform::encodeGbLine(line);
+        const std::optional<QByteArray> encoded = encodeGbLine(line);
         if (!encoded) {
             return {};
         }
@@ -152,7 +152,7 @@ bool writeRecords(const QString& path, const SavedSettings& settings, QString* e
         }
         return false;
     }
-    return platform::replaceFile(path, bytes, error);
+    return replaceFile(path, bytes, error);
 }
 
 } // namespace torvane::store

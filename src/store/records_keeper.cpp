@@ -1,6 +1,6 @@
 #include "store/records_keeper.h"
 
-#include "platform/whole_file.h"
+#include "store/whole_file.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -67,8 +67,7 @@ BestTimes RecordsKeeper::save(const SavedSettings& settings) {
         } else if (!file.isFile() || file.size() > 0) {
             // What the read could not take is still in those bytes; keep them for the player.
             QString error;
-            if (!platform::copyToNewFile(paths_.write, paths_.write + QStringLiteral(".bak"),
-                                         &error)) {
+            if (!copyToNewFile(paths_.write, paths_.write + QStringLiteral(".bak"), &error)) {
                 frozen_ = true;
                 report(RecordsProblem::Kind::NotBackedUp, paths_.write, error);
                 return settings.bestTimes;
@@ -77,7 +76,7 @@ BestTimes RecordsKeeper::save(const SavedSettings& settings) {
     } else {
         const QString folder = file.absolutePath();
         QString error;
-        if (!platform::makeFolder(folder, &error)) {
+        if (!makeFolder(folder, &error)) {
             report(RecordsProblem::Kind::NoFolder, folder, error);
             return settings.bestTimes;
         }

@@ -1,4 +1,4 @@
-#include "platform/whole_file.h"
+#include "store/whole_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace torvane::platform {
+namespace torvane::store {
 namespace {
 
 QByteArray contents(const QString& path) {
@@ -130,4 +130,4 @@ TEST(OpenRegularFile, NeitherWaitsForNorReadsAFifo) {
 }
 
 } // namespace
-} // namespace torvane::platform
+} // namespace torvane::store

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-namespace torvane::platform {
+namespace torvane::store {
 
 // A regular file opened for reading. Nothing when the path names anything else (a FIFO, a
 // device, a folder) or nothing at all: such a path is never opened in a way that could block.
@@ -29,4 +29,4 @@ std::optional<QString> copyToNewFile(const QString& source, const QString& first
 // the reason.
 bool makeFolder(const QString& path, QString* error = nullptr);
 
-} // namespace torvane::platform
+} // namespace torvane::store

@@ -1,4 +1,4 @@
-#include "platform/gb_text.h"
+#include "store/gb_text.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-namespace torvane::platform {
+namespace torvane::store {
 
 namespace {
 
@@ -85,4 +85,4 @@ std::optional<QString> decodeGbLine(QByteArrayView line) {
     return decoder.decode(line);
 }
 
-} // namespace torvane::platform
+} // namespace torvane::store

@@ -1,4 +1,4 @@
-#include "platform/whole_file.h"
+#include "store/whole_file.h"
 
 #include <QSaveFile>
 #include <array>
@@ -9,7 +9,7 @@
 #include <system_error>
 #include <unistd.h>
 
-namespace torvane::platform {
+namespace torvane::store {
 
 namespace {
 
@@ -188,4 +188,4 @@ bool makeFolder(const QString& path, QString* error) {
     return true;
 }
 
-} // namespace torvane::platform
+} // namespace torvane::store
