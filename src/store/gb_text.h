@@ -23,6 +23,7 @@ std::optional<QByteArray> encodeGbLine(QStringView text);
 struct TextLines {
     std::vector<QByteArray> lines;
     bool whole = true; // no line ran past the bound
+    bool more = false; // something follows the last of the `count` lines
 };
 TextLines readLines(QIODevice& device, std::size_t count, qsizetype maxLineBytes);
 

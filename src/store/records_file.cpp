@@ -52,7 +52,7 @@ RecordsLines loadRecordsFile(const QString& path) {
         return {};
     }
     TextLines read = readLines(*file, lineCount, maxLineBytes);
-    return {std::move(read.lines), read.whole};
+    return {std::move(read.lines), read.whole, read.more};
 }
 
 RecordsRead readRecords(const QString& path) {
@@ -64,7 +64,7 @@ RecordsRead readRecordsFrom(QByteArrayView bytes, RecordsPart part) {
     buffer.setData(bytes.toByteArray());
     buffer.open(QIODevice::ReadOnly);
     TextLines read = readLines(buffer, lineCount, maxLineBytes);
-    return readRecordsFrom(RecordsLines{std::move(read.lines), read.whole}, part);
+    return readRecordsFrom(RecordsLines{std::move(read.lines), read.whole, read.more}, part);
 }
 
 RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part) {
@@ -89,12 +89,16 @@ RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part) {
     while (next < lines.size() &&
            read.tableCaptions.size() < std::size_t{BestTimes::captionCount}) {
         std::optional<QString> caption = decodeGbLine(lines[next++]);
-        if (!caption) {
+        // A time that is no number is damage, a name shifted into its line say, and is not
+        // read as a time: as text it would count as 0 s, which no win can beat.
+        const bool timeLine = read.tableCaptions.size() % 2 == 0;
+        if (!caption || (timeLine && !platform::toInt16(*caption))) {
             return read;
         }
         read.tableCaptions.push_back(std::move(*caption));
     }
-    if (next == lineCount && file.whole) {
+    // Ten lines and no more: anything after the tenth was not read and would be lost.
+    if (next == lineCount && file.whole && !file.more) {
         // Whatever the reading or the table changed (bytes that are no GB18030, a cut name, a
         // line break inside a name, a number written another way) shows in what would be
         // written back.

@@ -17,7 +17,8 @@ struct RecordsRead {
     std::optional<std::int16_t> level, fieldWidth, fieldHeight, mineTotal; // lines 1-4
     std::vector<QString> tableCaptions; // lines 5-10 as read, at most 6
     // Writing back what was read gives the same text on all ten lines, only the kind of line
-    // end aside: the file loses nothing by being rewritten. Found only in a read of everything.
+    // end aside, and nothing follows them: the file loses nothing by being rewritten. Found
+    // only in a read of everything.
     bool clean = false;
 };
 
@@ -27,6 +28,7 @@ struct RecordsRead {
 struct RecordsLines {
     std::vector<QByteArray> lines;
     bool whole = true; // no line ran past the bound
+    bool more = false; // something follows the tenth line
 };
 RecordsLines loadRecordsFile(const QString& path);
 
@@ -34,8 +36,8 @@ RecordsLines loadRecordsFile(const QString& path);
 enum class RecordsPart { Everything, Numbers };
 
 // Reads as far as the file is sound and stops quietly at the first failure: a missing or
-// unreadable file or anything but a regular file, its end, or a number line that is no 16-bit
-// integer. Never throws.
+// unreadable file or anything but a regular file, its end, or a number or time line that is no
+// 16-bit integer. Never throws.
 RecordsRead readRecords(const QString& path);
 
 // The same reading on lines already loaded, or on a file's bytes.
