@@ -148,11 +148,11 @@ QByteArray recordsBytes(const SavedSettings& settings) {
     return bytes;
 }
 
-bool writeRecords(const QString& path, const SavedSettings& settings, QString* error) {
+bool writeRecords(const QString& path, const SavedSettings& settings, FileError* error) {
     const QByteArray bytes = recordsBytes(settings);
     if (bytes.isEmpty()) {
         if (error != nullptr) {
-            *error = QStringLiteral("no GB18030 text codec");
+            *error = {0, QStringLiteral("no GB18030 text codec")};
         }
         return false;
     }

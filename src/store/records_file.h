@@ -2,6 +2,7 @@
 
 #include "game/level.h"
 #include "store/best_times.h"
+#include "store/whole_file.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -59,7 +60,7 @@ SavedSettings settingsFrom(const RecordsRead& read);
 
 // Replaces the file as a whole, or leaves the old one untouched: true when the whole file
 // landed, else `error` says why. Never throws.
-bool writeRecords(const QString& path, const SavedSettings& settings, QString* error = nullptr);
+bool writeRecords(const QString& path, const SavedSettings& settings, FileError* error = nullptr);
 
 // The exact bytes written: ten GB18030 lines ending in CR LF. Empty when the toolkit has no
 // GB18030 codec.

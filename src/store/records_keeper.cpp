@@ -66,24 +66,24 @@ BestTimes RecordsKeeper::save(const SavedSettings& settings) {
                 mergeBestTimes(settingsFrom(inFile).bestTimes, settings.bestTimes, known_);
         } else if (!file.isFile() || file.size() > 0) {
             // What the read could not take is still in those bytes; keep them for the player.
-            QString error;
+            FileError error;
             if (!copyToNewFile(paths_.write, paths_.write + QStringLiteral(".bak"), &error)) {
                 frozen_ = true;
-                report(RecordsProblem::Kind::NotBackedUp, paths_.write, error);
+                report(RecordsProblem::Kind::NotBackedUp, paths_.write, error.reason);
                 return settings.bestTimes;
             }
         }
     } else {
         const QString folder = file.absolutePath();
-        QString error;
+        FileError error;
         if (!makeFolder(folder, &error)) {
-            report(RecordsProblem::Kind::NoFolder, folder, error);
+            report(RecordsProblem::Kind::NoFolder, folder, error.reason);
             return settings.bestTimes;
         }
     }
-    QString error;
+    FileError error;
     if (!writeRecords(paths_.write, merged, &error)) {
-        report(RecordsProblem::Kind::NotWritten, paths_.write, error);
+        report(RecordsProblem::Kind::NotWritten, paths_.write, error.reason);
         return merged.bestTimes;
     }
     known_ = merged.bestTimes;

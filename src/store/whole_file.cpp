@@ -1,11 +1,15 @@
 #include "store/whole_file.h"
 
-#include <QSaveFile>
+#include "store/file_calls.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -13,20 +17,26 @@ namespace torvane::store {
 
 namespace {
 
-QString systemError(int code) {
-    return QString::fromStdString(std::generic_category().message(code));
-}
+// replaceFile's temporaries are the file's name, ".new." and six random letters or digits.
+const QString temporaryMark = QStringLiteral("new.");
+constexpr qsizetype randomLength = 6;
+constexpr int mostCopies = 1000;
 
-bool failWith(QString* error, const QString& reason) {
+bool fail(FileError* error, const FileError& reason) {
     if (error != nullptr) {
         *error = reason;
     }
     return false;
 }
 
-// Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer.
+QByteArray nativeName(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+// Non-blocking, so that opening a FIFO returns at once instead of waiting for a writer; never
+// through a symlink.
 int openForReading(const QString& path) {
-    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    return ::open(nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
 }
 
 // Gives the file `fd` the owner and mode in `wanted`, changing only what differs: a player may
@@ -48,10 +58,26 @@ int takeOwnerAndMode(int fd, const struct stat& wanted) {
     return 0;
 }
 
+// Root making a file in a folder another user owns gives it to that user, so that the
+// player's own copy can still rewrite it.
+int giveToFolderOwner(int fd, const QString& path) {
+    if (::geteuid() != 0) {
+        return 0;
+    }
+    struct stat folder {};
+    if (::stat(nativeName(QFileInfo(path).absolutePath()).constData(), &folder) != 0) {
+        return errno;
+    }
+    if (folder.st_uid == 0 || ::fchown(fd, folder.st_uid, folder.st_gid) == 0) {
+        return 0;
+    }
+    return errno;
+}
+
 // Every byte of `in` into `out`; 0, or the error that stopped it.
 int copyBytes(int in, int out) {
     std::array<char, 64 * 1024> buffer{};
-    for (;;) {
+    for (off_t offset = 0;;) {
         const ssize_t got = ::read(in, buffer.data(), buffer.size());
         if (got == 0) {
             return 0;
@@ -62,20 +88,93 @@ int copyBytes(int in, int out) {
             }
             return errno;
         }
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(out, buffer.data() + done, static_cast<size_t>(got - done));
-            if (put < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return errno;
-            }
-            done += put;
+        if (const int code =
+                fileCalls::writeAt(out, buffer.data(), static_cast<std::size_t>(got), offset);
+            code != 0) {
+            return code;
         }
+        offset += got;
     }
 }
 
+// A new file beside `path` for its next contents, open for writing; -1 with errno set when
+// the folder takes none.
+int createTemporary(const QString& path, mode_t mode, QByteArray* name) {
+    static constexpr char symbols[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QByteArray random(randomLength, '\0');
+        for (char& symbol : random) {
+            symbol = symbols[QRandomGenerator::global()->bounded(int(sizeof symbols) - 1)];
+        }
+        *name = nativeName(path + u'.' + temporaryMark) + random;
+        const int fd = fileCalls::createNew(name->constData(), mode);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// The folder takes no new file, so the file itself takes the new bytes. It grows first, so a
+// full disk stops the save before an old byte is touched; then the new bytes go over the old
+// ones, and only then is the file cut to its new length. A records file fits in one page,
+// which the kernel puts in place whole, so a kill leaves either the old ten lines or the new
+// ones at the start of the file.
+bool writeInPlace(const QByteArray& name, const QByteArray& bytes, FileError* error) {
+    const int fd = ::open(name.constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return fail(error, FileError::of(errno));
+    }
+    struct stat info {};
+    int code = ::fstat(fd, &info) == 0 ? 0 : errno;
+    const off_t oldSize = info.st_size;
+    const off_t newSize = bytes.size();
+    if (code == 0 && newSize > oldSize) {
+        code = fileCalls::writeAt(fd, bytes.constData() + oldSize,
+                                  static_cast<std::size_t>(newSize - oldSize), oldSize);
+        if (code != 0) {
+            fileCalls::truncate(fd, oldSize); // the old bytes alone again
+        }
+    }
+    if (code == 0) {
+        code = fileCalls::writeAt(fd, bytes.constData(),
+                                  static_cast<std::size_t>(std::min(oldSize, newSize)), 0);
+    }
+    if (code == 0 && newSize < oldSize) {
+        code = fileCalls::truncate(fd, newSize);
+    }
+    if (code == 0) {
+        code = fileCalls::sync(fd);
+    }
+    ::close(fd);
+    return code == 0 || fail(error, FileError::of(code));
+}
+
+QString copyName(const QString& firstName, int n) {
+    return n == 0 ? firstName : firstName + u'.' + QString::number(n);
+}
+
 } // namespace
+
+FileError FileError::of(int code) {
+    return {code, QString::fromStdString(std::generic_category().message(code))};
+}
+
+FileError notRegularFile(const struct stat& info) {
+    switch (info.st_mode & S_IFMT) {
+    case S_IFDIR:
+        return {EISDIR, QStringLiteral("a folder stands there, not a regular file")};
+    case S_IFIFO:
+        return {0, QStringLiteral("a FIFO stands there, not a regular file")};
+    case S_IFLNK:
+        return {0, QStringLiteral("a symbolic link stands there, not a regular file")};
+    case S_IFSOCK:
+        return {0, QStringLiteral("a socket stands there, not a regular file")};
+    default:
+        return {0, QStringLiteral("a device stands there, not a regular file")};
+    }
+}
 
 std::unique_ptr<QFile> openRegularFile(const QString& path) {
     const int fd = openForReading(path);
@@ -95,95 +194,97 @@ std::unique_ptr<QFile> openRegularFile(const QString& path) {
     return file;
 }
 
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* error) {
+bool replaceFile(const QString& path, const QByteArray& bytes, FileError* error) {
+    const QByteArray name = nativeName(path);
     struct stat old {};
-    const bool existed = ::stat(QFile::encodeName(path).constData(), &old) == 0;
-    QSaveFile file(path);
-    // Keeping the records beats keeping them safe from a torn write: a folder that takes no
-    // new file cannot hold the temporary copy, but the file itself may still be writable.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return failWith(error, file.errorString());
+    const bool existed = ::lstat(name.constData(), &old) == 0;
+    if (existed && !S_ISREG(old.st_mode)) {
+        return fail(error, notRegularFile(old));
     }
-    // commit() alone misses a write cut short while flushing (a full disk, a size limit) and
-    // would put the truncated file in place; flushing here catches it. Returning without
-    // commit discards the temporary file and keeps the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        return failWith(error, file.errorString());
+    QByteArray temporary;
+    // Until it has the old file's owner and mode, nobody else may read it.
+    const int fd = createTemporary(path, existed ? 0600 : 0666, &temporary);
+    if (fd < 0) {
+        return existed ? writeInPlace(name, bytes, error) : fail(error, FileError::of(errno));
     }
-    // The new file replaces the old by a rename, so it must carry the old one's owner and mode
-    // itself; otherwise a run as root would leave the player a file they cannot write. A new
-    // file keeps the mode it was made with.
-    if (existed) {
-        if (const int code = takeOwnerAndMode(file.handle(), old); code != 0) {
-            file.cancelWriting();
-            return failWith(error, systemError(code));
-        }
+    int code = fileCalls::writeAt(fd, bytes.constData(), static_cast<std::size_t>(bytes.size()), 0);
+    if (code == 0) {
+        code = existed ? takeOwnerAndMode(fd, old) : giveToFolderOwner(fd, path);
     }
-    if (!file.commit()) {
-        return failWith(error, file.errorString());
+    if (code == 0) {
+        code = fileCalls::sync(fd);
+    }
+    if (::close(fd) != 0 && code == 0) {
+        code = errno;
+    }
+    if (code == 0) {
+        code = fileCalls::rename(temporary.constData(), name.constData());
+    }
+    if (code != 0) {
+        ::unlink(temporary.constData());
+        return fail(error, FileError::of(code));
     }
     return true;
 }
 
 std::optional<QString> copyToNewFile(const QString& source, const QString& firstName,
-                                     QString* error) {
+                                     FileError* error) {
     const int in = openForReading(source);
     if (in < 0) {
-        failWith(error, systemError(errno));
+        fail(error, FileError::of(errno));
         return std::nullopt;
     }
-    const auto giveUp = [in, error](const QString& reason) {
+    const auto giveUp = [in, error](const FileError& reason) {
         ::close(in);
-        failWith(error, reason);
+        fail(error, reason);
         return std::nullopt;
     };
     struct stat info {};
     if (::fstat(in, &info) != 0) {
-        return giveUp(systemError(errno));
+        return giveUp(FileError::of(errno));
     }
     if (!S_ISREG(info.st_mode)) {
-        return giveUp(QStringLiteral("not a regular file"));
+        return giveUp(notRegularFile(info));
     }
-    // O_EXCL: a name that is taken, even by a dangling symlink, is never written through.
+    // Only new files: a name that is taken, even by a dangling symlink, is never written through.
     QString name;
     int out = -1;
-    for (int n = 0; out < 0 && n < 1000; ++n) {
-        name = n == 0 ? firstName : firstName + u'.' + QString::number(n);
-        out = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
-                     0600);
+    for (int n = 0; out < 0 && n < mostCopies; ++n) {
+        name = copyName(firstName, n);
+        out = fileCalls::createNew(nativeName(name).constData(), 0600);
         if (out < 0 && errno != EEXIST) {
             break;
         }
     }
     if (out < 0) {
-        return giveUp(systemError(errno));
+        return giveUp(FileError::of(errno));
     }
     int code = copyBytes(in, out);
     ::close(in);
     if (code == 0) {
         code = takeOwnerAndMode(out, info);
     }
-    // A full disk may show only when the data is forced out.
-    if (code == 0 && ::fsync(out) != 0) {
-        code = errno;
+    // A full disk may show only when the data is forced out; a backup that may not be on the
+    // disk is no backup.
+    if (code == 0) {
+        code = fileCalls::sync(out);
     }
     if (::close(out) != 0 && code == 0) {
         code = errno;
     }
     if (code != 0) {
-        ::unlink(QFile::encodeName(name).constData()); // our own partial copy, nothing earlier
-        failWith(error, systemError(code));
+        ::unlink(nativeName(name).constData()); // our own partial copy, nothing earlier
+        fail(error, FileError::of(code));
         return std::nullopt;
     }
     return name;
 }
 
-bool makeFolder(const QString& path, QString* error) {
+bool makeFolder(const QString& path, FileError* error) {
     std::error_code code;
-    std::filesystem::create_directories(QFile::encodeName(path).toStdString(), code);
+    std::filesystem::create_directories(nativeName(path).toStdString(), code);
     if (code) {
-        return failWith(error, QString::fromStdString(code.message()));
+        return fail(error, FileError::of(code.value()));
     }
     return true;
 }
