@@ -20,6 +20,8 @@ namespace {
 // replaceFile's temporaries are the file's name, ".new." and six random letters or digits.
 const QString temporaryMark = QStringLiteral("new.");
 constexpr qsizetype randomLength = 6;
+// Far above any records file the game writes, far below anything else worth keeping.
+constexpr off_t mostTemporaryBytes = 4096;
 constexpr int mostCopies = 1000;
 
 bool fail(FileError* error, const FileError& reason) {
@@ -37,6 +39,11 @@ QByteArray nativeName(const QString& path) {
 // through a symlink.
 int openForReading(const QString& path) {
     return ::open(nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+}
+
+QByteArray contentsOf(const QString& path) {
+    const std::unique_ptr<QFile> file = openRegularFile(path);
+    return file ? file->readAll() : QByteArray();
 }
 
 // Gives the file `fd` the owner and mode in `wanted`, changing only what differs: a player may
@@ -155,6 +162,26 @@ QString copyName(const QString& firstName, int n) {
     return n == 0 ? firstName : firstName + u'.' + QString::number(n);
 }
 
+bool isAsciiLetter(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// What follows "result.sav." in the name of a temporary that a save left.
+bool isTemporarySuffix(QStringView suffix) {
+    if (suffix.startsWith(temporaryMark)) {
+        const QStringView random = suffix.sliced(temporaryMark.size());
+        return random.size() == randomLength &&
+               std::all_of(random.begin(), random.end(),
+                           [](QChar c) { return isAsciiLetter(c) || (c >= u'0' && c <= u'9'); });
+    }
+    // QSaveFile's random letters nearly always mix the cases past the first letter; a name a
+    // person gave ("backup", "Backup", "BACKUP") does not.
+    return suffix.size() == randomLength &&
+           std::all_of(suffix.begin(), suffix.end(), isAsciiLetter) &&
+           std::any_of(suffix.begin() + 1, suffix.end(), [](QChar c) { return c.isUpper(); }) &&
+           std::any_of(suffix.begin(), suffix.end(), [](QChar c) { return c.isLower(); });
+}
+
 } // namespace
 
 FileError FileError::of(int code) {
@@ -227,6 +254,24 @@ bool replaceFile(const QString& path, const QByteArray& bytes, FileError* error)
     return true;
 }
 
+void removeStaleTemporaries(const QString& path) {
+    const QFileInfo file(path);
+    const QString prefix = file.fileName() + u'.';
+    const QDir folder = file.absoluteDir();
+    const QStringList names =
+        folder.entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        const QByteArray native = nativeName(folder.filePath(name));
+        struct stat info {};
+        if (isTemporarySuffix(QStringView(name).sliced(prefix.size())) &&
+            ::lstat(native.constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_size <= mostTemporaryBytes &&
+            (info.st_uid == ::geteuid() || ::geteuid() == 0)) {
+            ::unlink(native.constData());
+        }
+    }
+}
+
 std::optional<QString> copyToNewFile(const QString& source, const QString& firstName,
                                      FileError* error) {
     const int in = openForReading(source);
@@ -278,6 +323,29 @@ std::optional<QString> copyToNewFile(const QString& source, const QString& first
         return std::nullopt;
     }
     return name;
+}
+
+bool copiedAlready(const QString& source, const QString& firstName) {
+    struct stat info {};
+    if (::stat(nativeName(source).constData(), &info) != 0) {
+        return false;
+    }
+    std::optional<QByteArray> bytes; // read once a copy of the same size turns up
+    for (int n = 0; n < mostCopies; ++n) {
+        const QString name = copyName(firstName, n);
+        struct stat copy {};
+        if (::lstat(nativeName(name).constData(), &copy) != 0 || !S_ISREG(copy.st_mode) ||
+            copy.st_size != info.st_size) {
+            continue;
+        }
+        if (!bytes) {
+            bytes = contentsOf(source);
+        }
+        if (contentsOf(name) == *bytes) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool makeFolder(const QString& path, FileError* error) {

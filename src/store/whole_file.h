@@ -36,12 +36,21 @@ std::unique_ptr<QFile> openRegularFile(const QString& path);
 // but a regular file is left alone. On failure `error` says why.
 bool replaceFile(const QString& path, const QByteArray& bytes, FileError* error = nullptr);
 
+// Removes what saves cut off by a kill left beside the file: replaceFile's temporaries, and
+// those that Qt's QSaveFile left for earlier versions of the game (the file's name, a dot and
+// six random letters). Only small regular files this user may own are taken, and only names
+// that cannot be a word someone typed. Run it while no save runs.
+void removeStaleTemporaries(const QString& path);
+
 // Copies a regular file byte for byte to `firstName`, or when that name is taken to the first
 // free `firstName.1`, `firstName.2`, ...: nothing already there is ever overwritten. The copy
 // gets the owner and mode of the file it copies and is synced before it counts. Its path, or
 // nothing with the reason in `error`; a copy that fails part way is removed again.
 std::optional<QString> copyToNewFile(const QString& source, const QString& firstName,
                                      FileError* error = nullptr);
+
+// True when one of the names copyToNewFile would take already holds the file's bytes.
+bool copiedAlready(const QString& source, const QString& firstName);
 
 // Creates the folder and any missing parents; true when it is there. On failure `error` gets
 // the reason.
