@@ -112,7 +112,8 @@ int createTemporary(const QString& path, mode_t mode, QByteArray* name) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         QByteArray random(randomLength, '\0');
         for (char& symbol : random) {
-            symbol = symbols[QRandomGenerator::global()->bounded(int(sizeof symbols) - 1)];
+            symbol =
+                symbols[QRandomGenerator::global()->bounded(static_cast<int>(sizeof symbols) - 1)];
         }
         *name = nativeName(path + u'.' + temporaryMark) + random;
         const int fd = fileCalls::createNew(name->constData(), mode);
