@@ -1,8 +1,8 @@
 #include "store/records_file.h"
 
-#include "platform/gb_text.h"
 #include "platform/text_number.h"
-#include "platform/whole_file.h"
+#include "store/gb_text.h"
+#include "store/whole_file.h"
 
 #include <QBuffer>
 
@@ -47,12 +47,12 @@ QString oneLine(const QString& caption) {
 } // namespace
 
 RecordsLines loadRecordsFile(const QString& path) {
-    const std::unique_ptr<QFile> file = platform::openRegularFile(path);
+    const std::unique_ptr<QFile> file = openRegularFile(path);
     if (!file) {
         return {};
     }
-    platform::TextLines read = platform::readLines(*file, lineCount, maxLineBytes);
-    return {std::move(read.lines), read.whole};
+    TextLines read = readLines(*file, lineCount, maxLineBytes);
+    return {std::move(read.lines), read.whole, read.more};
 }
 
 RecordsRead readRecords(const QString& path) {
@@ -63,8 +63,8 @@ RecordsRead readRecordsFrom(QByteArrayView bytes, RecordsPart part) {
     QBuffer buffer;
     buffer.setData(bytes.toByteArray());
     buffer.open(QIODevice::ReadOnly);
-    platform::TextLines read = platform::readLines(buffer, lineCount, maxLineBytes);
-    return readRecordsFrom(RecordsLines{std::move(read.lines), read.whole}, part);
+    TextLines read = readLines(buffer, lineCount, maxLineBytes);
+    return readRecordsFrom(RecordsLines{std::move(read.lines), read.whole, read.more}, part);
 }
 
 RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part) {
@@ -74,7 +74,7 @@ RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part) {
     for (std::optional<std::int16_t>* number :
          {&read.level, &read.fieldWidth, &read.fieldHeight, &read.mineTotal}) {
         const std::optional<QString> line =
-            next < lines.size() ? platform::decodeGbLine(lines[next++]) : std::nullopt;
+            next < lines.size() ? decodeGbLine(lines[next++]) : std::nullopt;
         if (!line) {
             return read;
         }
@@ -88,13 +88,17 @@ RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part) {
     }
     while (next < lines.size() &&
            read.tableCaptions.size() < std::size_t{BestTimes::captionCount}) {
-        std::optional<QString> caption = platform::decodeGbLine(lines[next++]);
-        if (!caption) {
+        std::optional<QString> caption = decodeGbLine(lines[next++]);
+        // A time that is no number is damage, a name shifted into its line say, and is not
+        // read as a time: as text it would count as 0 s, which no win can beat.
+        const bool timeLine = read.tableCaptions.size() % 2 == 0;
+        if (!caption || (timeLine && !platform::toInt16(*caption))) {
             return read;
         }
         read.tableCaptions.push_back(std::move(*caption));
     }
-    if (next == lineCount && file.whole) {
+    // Ten lines and no more: anything after the tenth was not read and would be lost.
+    if (next == lineCount && file.whole && !file.more) {
         // Whatever the reading or the table changed (bytes that are no GB18030, a cut name, a
         // line break inside a name, a number written another way) shows in what would be
         // written back.
@@ -135,7 +139,7 @@ QByteArray recordsBytes(const SavedSettings& settings) {
     }
     QByteArray bytes;
     for (const QString& line : lines) {
-        const std::optional<QByteArray> encoded = platform::encodeGbLine(line);
+        const std::optional<QByteArray> encoded = encodeGbLine(line);
         if (!encoded) {
             return {};
         }
@@ -144,15 +148,15 @@ QByteArray recordsBytes(const SavedSettings& settings) {
     return bytes;
 }
 
-bool writeRecords(const QString& path, const SavedSettings& settings, QString* error) {
+bool writeRecords(const QString& path, const SavedSettings& settings, FileError* error) {
     const QByteArray bytes = recordsBytes(settings);
     if (bytes.isEmpty()) {
         if (error != nullptr) {
-            *error = QStringLiteral("no GB18030 text codec");
+            *error = {0, QStringLiteral("no GB18030 text codec")};
         }
         return false;
     }
-    return platform::replaceFile(path, bytes, error);
+    return replaceFile(path, bytes, error);
 }
 
 } // namespace torvane::store

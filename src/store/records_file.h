@@ -2,6 +2,7 @@
 
 #include "game/level.h"
 #include "store/best_times.h"
+#include "store/whole_file.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -17,7 +18,8 @@ struct RecordsRead {
     std::optional<std::int16_t> level, fieldWidth, fieldHeight, mineTotal; // lines 1-4
     std::vector<QString> tableCaptions; // lines 5-10 as read, at most 6
     // Writing back what was read gives the same text on all ten lines, only the kind of line
-    // end aside: the file loses nothing by being rewritten. Found only in a read of everything.
+    // end aside, and nothing follows them: the file loses nothing by being rewritten. Found
+    // only in a read of everything.
     bool clean = false;
 };
 
@@ -27,6 +29,7 @@ struct RecordsRead {
 struct RecordsLines {
     std::vector<QByteArray> lines;
     bool whole = true; // no line ran past the bound
+    bool more = false; // something follows the tenth line
 };
 RecordsLines loadRecordsFile(const QString& path);
 
@@ -34,8 +37,8 @@ RecordsLines loadRecordsFile(const QString& path);
 enum class RecordsPart { Everything, Numbers };
 
 // Reads as far as the file is sound and stops quietly at the first failure: a missing or
-// unreadable file or anything but a regular file, its end, or a number line that is no 16-bit
-// integer. Never throws.
+// unreadable file or anything but a regular file, its end, or a number or time line that is no
+// 16-bit integer. Never throws.
 RecordsRead readRecords(const QString& path);
 
 // The same reading on lines already loaded, or on a file's bytes.
@@ -57,7 +60,7 @@ SavedSettings settingsFrom(const RecordsRead& read);
 
 // Replaces the file as a whole, or leaves the old one untouched: true when the whole file
 // landed, else `error` says why. Never throws.
-bool writeRecords(const QString& path, const SavedSettings& settings, QString* error = nullptr);
+bool writeRecords(const QString& path, const SavedSettings& settings, FileError* error = nullptr);
 
 // The exact bytes written: ten GB18030 lines ending in CR LF. Empty when the toolkit has no
 // GB18030 codec.

@@ -1,6 +1,6 @@
 #include "store/records_location.h"
 
-#include "platform/app_paths.h"
+#include "store/app_paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,7 +56,7 @@ RecordsPaths recordsLocationIn(const QString& executableDirectory,
 }
 
 RecordsPaths recordsLocation() {
-    return recordsLocationIn(platform::executableDirectory(), platform::userDataDirectory());
+    return recordsLocationIn(executableDirectory(), userDataDirectory());
 }
 
 } // namespace torvane::store

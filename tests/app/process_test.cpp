@@ -129,7 +129,9 @@ TEST(Process, KilledWhileSavingLeavesAWholeFile) {
         const RecordsRead read = readRecords(path);
         ASSERT_EQ(read.tableCaptions.size(), 6u) << "round " << round;
         for (std::size_t i = 0; i < 6; ++i) {
-            EXPECT_EQ(read.tableCaptions[i], QStringLiteral("第%1版").arg(*read.fieldWidth));
+            EXPECT_EQ(read.tableCaptions[i], i % 2 == 0
+                                                 ? QString::number(*read.fieldWidth)
+                                                 : QStringLiteral("第%1版").arg(*read.fieldWidth));
         }
         ASSERT_EQ(bytes, recordsBytes(settingsFrom(read))) << "round " << round;
     }

@@ -115,8 +115,13 @@ TEST_F(RecordsFile, ReadsAsFarAsTheFileIsSound) {
         {"lines after the tenth", full + "extra\r\nmore\r\n", fullRead},
         {"ends before the tenth", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n",
          readOf(1, 2, 3, 4, {"5", "6", "7"})},
-        {"captions as they are", "1\r\n2\r\n3\r\n4\r\n  12 \r\n\r\n a b \r\n",
-         readOf(1, 2, 3, 4, {"  12 ", "", " a b "})},
+        {"captions as they are", "1\r\n2\r\n3\r\n4\r\n  12 \r\n\r\n 7 \r\n",
+         readOf(1, 2, 3, 4, {"  12 ", "", " 7 "})},
+        // Damage, never data: no text is read as a time, which would count as 0 s.
+        {"a name where a time belongs", QByteArray(full).replace("999", "carl"),
+         readOf(2, 30, 16, 80, {"12", "ann"})},
+        {"a CR inside a name", QByteArray(full).replace("ann", "an\rn"),
+         readOf(2, 30, 16, 80, {"12", "an"})},
         {"huge tail", full + QByteArray(100 * 1024, 'x'), fullRead},
         // A line past the reader's bound costs only its own tail, never a later line.
         {"huge caption", "1\r\n2\r\n3\r\n4\r\n5\r\n" + QByteArray(70 * 1024, 'x') + "\r\n7\r\n",
@@ -137,10 +142,10 @@ TEST_F(RecordsFile, NothingFromAMissingFileOrAFolder) {
 TEST_F(RecordsFile, WhatIsWrittenReadsBackUnchanged) {
     const SavedSettings cases[] = {
         kFirstRun,
-        {3, 30, 24, 200, table({"7", u"无名菜鸟"_s, "12", u"张 三 "_s, "", " "})},
+        {3, 30, 24, 200, table({"7", u"无名菜鸟"_s, "12", u"张 三 "_s, " 0 ", " "})},
         // 𠀀 and 😀 lie outside GBK; GB18030 keeps them.
-        {0, 8, 8, 10, table({"abc", u"𠀀"_s, "-1", u"😀 ok"_s, "1e3", u"é€"_s})},
-        {-32768, 32767, -1, 0, table({})},
+        {0, 8, 8, 10, table({"0", u"𠀀"_s, "-1", u"😀 ok"_s, "12.5", u"é€"_s})},
+        {-32768, 32767, -1, 0, table({"999", "", "999", "", "999", ""})},
     };
     for (const SavedSettings& settings : cases) {
         ASSERT_TRUE(writeRecords(path_, settings));
@@ -258,7 +263,10 @@ TEST_F(RecordsFile, CleanOnlyWhenWritingBackKeepsEveryLine) {
         {"as written", file, true},
         {"LF only", QByteArray(file).replace("\r\n", "\n"), true},
         {"CR only", QByteArray(file).replace("\r\n", "\r"), true},
-        {"lines after the tenth", file + "more\r\n", true},
+        {"lines after the tenth", file + "more\r\n", false},
+        {"an empty line after the tenth", file + "\r\n", false},
+        {"a CR inside a name", withName("an\rn"), false},
+        {"a time that is no number", QByteArray(file).replace("9\r\nann", "9s\r\nann"), false},
         {"no end on the last line", file.chopped(2), true},
         {"a name of 64 characters", withName(QByteArray(64, 'a')), true},
         {"a name of 65 characters", withName(QByteArray(65, 'a')), false},

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace torvane::platform {
+namespace torvane::store {
 
 // The text as one GB18030 line ending in CR LF. GB18030 matches GBK byte for byte on every
 // character GBK has and can still encode all the others. Nothing when the text needs the
@@ -23,6 +23,7 @@ std::optional<QByteArray> encodeGbLine(QStringView text);
 struct TextLines {
     std::vector<QByteArray> lines;
     bool whole = true; // no line ran past the bound
+    bool more = false; // something follows the last of the `count` lines
 };
 TextLines readLines(QIODevice& device, std::size_t count, qsizetype maxLineBytes);
 
@@ -30,4 +31,4 @@ TextLines readLines(QIODevice& device, std::size_t count, qsizetype maxLineBytes
 // off at the line's end is dropped. Nothing when the line needs the codec and there is none.
 std::optional<QString> decodeGbLine(QByteArrayView line);
 
-} // namespace torvane::platform
+} // namespace torvane::store

@@ -1,9 +1,9 @@
-#include "platform/gb_text.h"
+#include "store/gb_text.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
 
-namespace torvane::platform {
+namespace torvane::store {
 namespace {
 
 using namespace Qt::StringLiterals;
@@ -75,4 +75,4 @@ TEST(DecodeGbLines, SplitsAtEveryKindOfLineEnd) {
 }
 
 } // namespace
-} // namespace torvane::platform
+} // namespace torvane::store

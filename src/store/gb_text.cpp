@@ -1,4 +1,4 @@
-#include "platform/gb_text.h"
+#include "store/gb_text.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-namespace torvane::platform {
+namespace torvane::store {
 
 namespace {
 
@@ -43,7 +43,7 @@ TextLines readLines(QIODevice& device, std::size_t count, qsizetype maxLineBytes
     QByteArray line;
     bool afterCarriageReturn = false;
     std::array<char, 4096> chunk{};
-    while (read.lines.size() < count) {
+    for (;;) {
         const qint64 got = device.read(chunk.data(), chunk.size());
         if (got < 0) {
             return read;
@@ -54,10 +54,14 @@ TextLines readLines(QIODevice& device, std::size_t count, qsizetype maxLineBytes
             }
             return read;
         }
-        for (qint64 i = 0; i < got && read.lines.size() < count; ++i) {
+        for (qint64 i = 0; i < got; ++i) {
             const char byte = chunk[static_cast<std::size_t>(i)];
             if (std::exchange(afterCarriageReturn, false) && byte == '\n') {
                 continue;
+            }
+            if (read.lines.size() == count) {
+                read.more = true;
+                return read;
             }
             if (byte == '\r' || byte == '\n') {
                 read.lines.push_back(std::exchange(line, {}));
@@ -69,7 +73,6 @@ TextLines readLines(QIODevice& device, std::size_t count, qsizetype maxLineBytes
             }
         }
     }
-    return read;
 }
 
 std::optional<QString> decodeGbLine(QByteArrayView line) {
@@ -85,4 +88,4 @@ std::optional<QString> decodeGbLine(QByteArrayView line) {
     return decoder.decode(line);
 }
 
-} // namespace torvane::platform
+} // namespace torvane::store

@@ -1,4 +1,6 @@
-#include "platform/whole_file.h"
+#include "store/file_calls.h"
+#include "store/records_file.h"
+#include "store/whole_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace torvane::platform {
+namespace torvane::store {
 namespace {
 
 QByteArray contents(const QString& path) {
@@ -45,6 +47,13 @@ TEST(WholeFile, RootKeepsThePlayersOwnerAndMode) {
         EXPECT_EQ(info.st_mode & 07777, 0640u) << written.toStdString();
         EXPECT_EQ(contents(written), "new");
     }
+    // Nothing to keep the owner of: a file root makes in a player's folder is the player's.
+    const QString players = folder.filePath("players");
+    ASSERT_TRUE(QDir().mkdir(players));
+    ASSERT_EQ(::chown(QFile::encodeName(players).constData(), 65534, 65534), 0);
+    ASSERT_TRUE(replaceFile(players + "/result.sav", "new"));
+    EXPECT_EQ(statOf(players + "/result.sav").st_uid, 65534u);
+    EXPECT_EQ(statOf(players + "/result.sav").st_gid, 65534u);
 }
 
 // Nothing to take the owner and mode from: the writer must be able to read the file back.
@@ -55,6 +64,48 @@ TEST(WholeFile, ANewFileIsTheWritersToReadAndWrite) {
     const struct stat info = statOf(path);
     EXPECT_EQ(info.st_uid, ::geteuid());
     EXPECT_EQ(info.st_mode & 0600, 0600u);
+}
+
+// Where the folder takes no new file the records are written in place. A kill stops a save at
+// some call, and nothing after it reaches the disk: wherever that is, the file holds the old
+// records or the new ones, never an empty file.
+TEST(WriteInPlace, ACutAtAnyCallLeavesTheOldRecordsOrTheNewOnes) {
+    using fileCalls::Call;
+    const SavedSettings shorter{1, 16, 16, 35, {}};
+    SavedSettings longer = shorter;
+    longer.bestTimes.setName(2, QString(60, QChar(0x540D)));
+    struct Case {
+        const char* name;
+        bool growing;
+        int cutAt; // the first call that fails; 3 is none
+        bool newRecords;
+    };
+    const Case cases[] = {
+        {"growing, cut writing the tail", true, 0, false},
+        {"growing, cut writing over the old bytes", true, 1, false},
+        {"growing, cut syncing", true, 2, true},
+        {"growing, not cut", true, 3, true},
+        {"shrinking, cut writing over the old bytes", false, 0, false},
+        {"shrinking, cut before cutting it to length", false, 1, true},
+        {"shrinking, cut syncing", false, 2, true},
+        {"shrinking, not cut", false, 3, true},
+    };
+    QTemporaryDir folder;
+    const QString path = folder.filePath("result.sav");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SavedSettings& before = c.growing ? shorter : longer;
+        const SavedSettings& after = c.growing ? longer : shorter;
+        ASSERT_TRUE(replaceFile(path, recordsBytes(before)));
+        int calls = 0;
+        fileCalls::setFault([&calls, &c](Call call) {
+            return call == Call::Create ? EACCES : calls++ >= c.cutAt ? EIO : 0;
+        });
+        const bool written = replaceFile(path, recordsBytes(after));
+        fileCalls::setFault(nullptr);
+        EXPECT_EQ(written, c.cutAt == 3);
+        EXPECT_EQ(settingsFrom(readRecords(path)), c.newRecords ? after : before);
+    }
 }
 
 // Whatever already holds the backup's name (an earlier backup, a folder, a dangling symlink)
@@ -130,4 +181,4 @@ TEST(OpenRegularFile, NeitherWaitsForNorReadsAFifo) {
 }
 
 } // namespace
-} // namespace torvane::platform
+} // namespace torvane::store

@@ -1,8 +1,8 @@
-#include "platform/app_paths.h"
+#include "store/app_paths.h"
 
 #include <gtest/gtest.h>
 
-namespace torvane::platform {
+namespace torvane::store {
 namespace {
 
 // XDG_DATA_HOME counts only as an absolute path; without a usable HOME either there is no
@@ -40,4 +40,4 @@ TEST(DataHome, FollowsTheXdgRules) {
 }
 
 } // namespace
-} // namespace torvane::platform
+} // namespace torvane::store

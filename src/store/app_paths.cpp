@@ -1,9 +1,9 @@
-#include "platform/app_paths.h"
+#include "store/app_paths.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
-namespace torvane::platform {
+namespace torvane::store {
 
 QString executableDirectory() {
     return QCoreApplication::applicationDirPath();
@@ -27,4 +27,4 @@ QString userDataDirectory() {
     return home.isEmpty() ? QString() : home + u'/' + QCoreApplication::applicationName();
 }
 
-} // namespace torvane::platform
+} // namespace torvane::store

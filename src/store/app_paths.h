@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace torvane::platform {
+namespace torvane::store {
 
 // The folder that holds the running executable, without a trailing slash. Valid only once a
 // QCoreApplication (or QApplication) exists.
@@ -17,4 +17,4 @@ QString dataHome();
 // QCoreApplication for the application's name.
 QString userDataDirectory();
 
-} // namespace torvane::platform
+} // namespace torvane::store
