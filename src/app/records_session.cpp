@@ -6,12 +6,17 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
 namespace torvane::app {
+
+namespace {
+
+constexpr std::chrono::milliseconds closingLockWait{500};
+
+} // namespace
 
 RecordsSession::RecordsSession(GameState& state, QWidget& window, dialogs::ModalRunner& modal,
                                store::RecordsPaths paths)
@@ -32,9 +37,9 @@ void RecordsSession::load() {
     state_.setBestTimesLoader([this] { return keeper_.readBestTimes(); });
     state_.restore(settings);
     tellProblem(); // nowhere to keep them, known from the start
-    if (!QFileInfo::exists(keeper_.paths().write)) {
-        // A first start leaves its file at once, so no way of ending loses it; after the first
-        // frame, which does not need it.
+    if (keeper_.firstStart()) {
+        // A first start (or an empty file) leaves its file at once, so no way of ending loses
+        // it; after the first frame, which does not need it.
         QTimer::singleShot(0, this, &RecordsSession::save);
     }
 }
@@ -44,6 +49,9 @@ void RecordsSession::saveOnClose() {
         return;
     }
     closing_ = true;
+    // Another copy's save takes milliseconds; one that holds the lock longer must not hold up
+    // the end, and what this copy has is on disk already but for this last write.
+    keeper_.setLockWait(closingLockWait);
     save();
 }
 

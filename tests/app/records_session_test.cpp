@@ -36,6 +36,21 @@ TEST_F(RecordsSessionTest, FirstStartWithoutAFile) {
     EXPECT_EQ(readFile(), firstRunFile);
 }
 
+// No file and an empty one alike get the first start's file once the first frame is out, before
+// anything else happens: a kill then loses nothing.
+TEST_F(RecordsSessionTest, AFirstStartWritesItsFileAtOnce) {
+    for (const bool empty : {false, true}) {
+        SCOPED_TRACE(empty ? "an empty file" : "no file");
+        QFile::remove(path());
+        if (empty) {
+            writeFile({});
+        }
+        start();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(readFile(), firstRunFile);
+    }
+}
+
 TEST_F(RecordsSessionTest, EveryWayOfClosingSavesTheSameFileOnce) {
     using Close = std::function<void(view::MainWindow&)>;
     const std::vector<std::pair<const char*, Close>> ways{
