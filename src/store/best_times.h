@@ -27,6 +27,9 @@ class BestTimes {
     void setTime(int level, const QString& time) { entries_.at(slot(level)).time = bounded(time); }
     void setName(int level, const QString& name) { entries_.at(slot(level)).name = bounded(name); }
 
+    // A caption as the table keeps it: cut to the bound, never inside a surrogate pair.
+    static QString bounded(const QString& caption);
+
     // The table in file order: time then name, level 0 first.
     const QString& caption(int index) const;
     void setCaption(int index, const QString& caption);
@@ -40,7 +43,6 @@ class BestTimes {
         friend bool operator==(const Entry&, const Entry&) = default;
     };
     static std::size_t slot(int level) { return static_cast<std::size_t>(level); }
-    static QString bounded(const QString& caption);
 
     std::array<Entry, levelCount> entries_{};
 };

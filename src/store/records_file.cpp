@@ -90,9 +90,10 @@ RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part) {
            read.tableCaptions.size() < std::size_t{BestTimes::captionCount}) {
         std::optional<QString> caption = decodeGbLine(lines[next++]);
         // A time that is no number is damage, a name shifted into its line say, and is not
-        // read as a time: as text it would count as 0 s, which no win can beat.
+        // read as a time: as text it would count as 0 s, which no win can beat. It is judged as
+        // the table will keep it, so that what is written back reads back the same.
         const bool timeLine = read.tableCaptions.size() % 2 == 0;
-        if (!caption || (timeLine && !platform::toInt16(*caption))) {
+        if (!caption || (timeLine && !platform::toInt16(BestTimes::bounded(*caption)))) {
             return read;
         }
         read.tableCaptions.push_back(std::move(*caption));

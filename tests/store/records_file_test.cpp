@@ -122,6 +122,9 @@ TEST_F(RecordsFile, ReadsAsFarAsTheFileIsSound) {
          readOf(2, 30, 16, 80, {"12", "ann"})},
         {"a CR inside a name", QByteArray(full).replace("ann", "an\rn"),
          readOf(2, 30, 16, 80, {"12", "an"})},
+        {"a time whose number lies past the caption bound",
+         "1\r\n2\r\n3\r\n4\r\n" + QByteArray(BestTimes::maxCaptionLength, '\t') + "5\r\nann\r\n",
+         readOf(1, 2, 3, 4)},
         {"huge tail", full + QByteArray(100 * 1024, 'x'), fullRead},
         // A line past the reader's bound costs only its own tail, never a later line.
         {"huge caption", "1\r\n2\r\n3\r\n4\r\n5\r\n" + QByteArray(70 * 1024, 'x') + "\r\n7\r\n",
