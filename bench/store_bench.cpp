@@ -1,7 +1,7 @@
-// The records file's part of a level chosen: the save that reads the file again, merges the
-// table and writes it back, on a file of its own in the temporary folder.
+// The records file's part of a level chosen: the save that reads the file again under the lock,
+// merges the table and writes it back, on a file of its own in the temporary folder.
 #include "bench_support.h"
-#include "store/records_keeper.h"
+#include "store/records_store.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -12,14 +12,13 @@ namespace {
 void levelChangeSave(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("result.sav"));
-    store::RecordsKeeper keeper({path, path});
-    store::SavedSettings settings = keeper.readLevel();
-    settings.bestTimes = keeper.readBestTimes();
+    store::RecordsStore records({path, path});
+    store::PlayedField field = records.readAtStartUp();
     std::int16_t level = 0;
     for (auto _ : state) {
-        settings.level = level;
+        field.level = level;
         level = static_cast<std::int16_t>((level + 1) % 3);
-        settings.bestTimes = keeper.save(settings);
+        benchmark::DoNotOptimize(records.keepField(field));
     }
 }
 BENCHMARK(levelChangeSave)->Apply(steady);

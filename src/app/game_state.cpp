@@ -1,6 +1,5 @@
 #include "app/game_state.h"
 
-#include "app/new_record.h"
 #include "game/custom_size.h"
 
 #include <cstdint>
@@ -11,22 +10,14 @@ GameState::GameState(game::Game::RandomSource random, game::Game::TimeSource now
     : QObject(parent), game_(std::move(random), std::move(now)),
       customField_(game::presetField(game::firstLevel)) {}
 
-store::BestTimes& GameState::table() {
-    if (!bestTimes_) {
-        bestTimes_ = loadBestTimes_ ? loadBestTimes_() : store::BestTimes{};
-    }
-    return *bestTimes_;
-}
-
-void GameState::restore(const store::SavedSettings& settings) {
-    customField_ =
-        game::customField({settings.fieldWidth, settings.fieldHeight, settings.mineTotal});
-    startLevel(settings.level);
+void GameState::restore(const store::PlayedField& field) {
+    customField_ = game::customField({field.fieldWidth, field.fieldHeight, field.mineTotal});
+    startLevel(field.level);
 }
 
 void GameState::selectLevel(int index) {
     startLevel(index);
-    emit keptChanged();
+    emit fieldChosen();
 }
 
 void GameState::playCustom(game::FieldSize field) {
@@ -46,9 +37,8 @@ void GameState::newGame() {
 void GameState::press(std::optional<game::Cell> cell, game::Action action) {
     const game::Change& change = game_.press(cell, action);
     emit changed(change);
-    if (change.win && takeRecord(table(), *change.win)) {
-        emit recordTaken(change.win->level);
-        emit keptChanged();
+    if (change.win) {
+        emit won(*change.win);
     }
 }
 
@@ -62,16 +52,11 @@ void GameState::updateClock() {
     emit statusChanged();
 }
 
-void GameState::nameRecordHolder(game::Level level, const QString& name) {
-    table().setName(level, name);
-    emit keptChanged();
-}
-
-store::SavedSettings GameState::savedSettings() {
+store::PlayedField GameState::playedField() const {
     // Every field the game plays has 1 to 30 columns and rows: the 16 bits of the file hold them.
     const game::FieldSize size = game_.fieldSize();
     return {static_cast<std::int16_t>(game_.level()), static_cast<std::int16_t>(size.columns),
-            static_cast<std::int16_t>(size.rows), static_cast<std::int16_t>(size.mines), table()};
+            static_cast<std::int16_t>(size.rows), static_cast<std::int16_t>(size.mines)};
 }
 
 } // namespace torvane::app

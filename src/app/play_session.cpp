@@ -1,6 +1,7 @@
 #include "app/play_session.h"
 
 #include "app/game_state.h"
+#include "app/records_session.h"
 #include "dialogs/custom_dialog.h"
 #include "dialogs/modal_runner.h"
 #include "dialogs/name_prompt.h"
@@ -10,8 +11,9 @@
 
 namespace torvane::app {
 
-PlaySession::PlaySession(GameState& state, view::MainWindow& window, dialogs::ModalRunner& modal)
-    : state_(state), window_(window), modal_(modal),
+PlaySession::PlaySession(GameState& state, RecordsSession& records, view::MainWindow& window,
+                         dialogs::ModalRunner& modal)
+    : state_(state), records_(records), window_(window), modal_(modal),
       // The clock's timer is one of the window's controls, and goes with it.
       ticker_(new status::ClockTicker(
           [&game = state.game()] { return game.secondsSinceClockStart(); }, &window)) {
@@ -32,7 +34,7 @@ PlaySession::PlaySession(GameState& state, view::MainWindow& window, dialogs::Mo
     }
     connect(&state_, &GameState::statusChanged, this, &PlaySession::followClock);
     // The name prompt and the table wait until the press is over; the time is kept already.
-    connect(&state_, &GameState::recordTaken, this, &PlaySession::askRecordHolder,
+    connect(&records_, &RecordsSession::recordTaken, this, &PlaySession::askRecordHolder,
             Qt::QueuedConnection);
 }
 
@@ -43,11 +45,11 @@ void PlaySession::followClock() {
 }
 
 // Neither the prompt nor the table outlives the game's window: the time is kept already.
-void PlaySession::askRecordHolder(game::Level level) {
+void PlaySession::askRecordHolder(const game::Win& win) {
     if (!window_.isVisible()) {
         return;
     }
-    state_.nameRecordHolder(level, dialogs::NamePrompt::ask(modal_));
+    records_.nameHolder(win, dialogs::NamePrompt::ask(modal_));
     if (window_.isVisible()) {
         onBestTimes();
     }
@@ -65,7 +67,7 @@ void PlaySession::onCustomLevel() {
 
 void PlaySession::onBestTimes() {
     dialogs::ScoresDialog& dialog = scoresDialog();
-    dialog.showTable(state_.bestTimes());
+    dialog.showTable(records_.bestTimes());
     modal_.showModal(dialog);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/level.h"
+#include "game/game.h"
 
 #include <QObject>
 
@@ -21,6 +21,7 @@ class MainWindow;
 namespace torvane::app {
 
 class GameState;
+class RecordsSession;
 
 // Play in the window: carries what the player asks for to the state, and shows whatever the
 // state changed, wherever the change came from. Runs the custom-size and best-times dialogs,
@@ -28,19 +29,21 @@ class GameState;
 class PlaySession : public QObject {
     Q_OBJECT
   public:
-    PlaySession(GameState& state, view::MainWindow& window, dialogs::ModalRunner& modal);
+    PlaySession(GameState& state, RecordsSession& records, view::MainWindow& window,
+                dialogs::ModalRunner& modal);
     ~PlaySession() override;
 
   private:
     void onCustomLevel();
     void onBestTimes();
-    void askRecordHolder(game::Level level);
+    void askRecordHolder(const game::Win& win);
     // The clock's seconds tick while the game's clock runs.
     void followClock();
     dialogs::CustomDialog& customDialog();
     dialogs::ScoresDialog& scoresDialog();
 
     GameState& state_;
+    RecordsSession& records_;
     view::MainWindow& window_;
     dialogs::ModalRunner& modal_;
     status::ClockTicker* ticker_;

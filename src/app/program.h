@@ -32,8 +32,8 @@ class Program {
     GameState state_;
     view::MainWindow window_;
     std::unique_ptr<dialogs::ModalRunner> modal_;
-    PlaySession play_;
     RecordsSession records_;
+    PlaySession play_;
 };
 
 } // namespace torvane::app

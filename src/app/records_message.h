@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/records_keeper.h"
+#include "store/records_store.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "app/exit_guard.h"
-#include "store/records_keeper.h"
+#include "game/game.h"
 #include "store/records_location.h"
+#include "store/records_store.h"
 
 #include <QObject>
 
@@ -16,10 +17,10 @@ namespace torvane::app {
 
 class GameState;
 
-// The records file during a session: it reads the saved level, size and best times into the
-// state before the window first shows, and writes the file whenever the state changes what the
-// file keeps, and once more however the program ends (the display's loss included). Records
-// that cannot be kept are told once: in a message box during play, and only on standard error
+// The records during a session: it reads the saved level and size into the state before the
+// window first shows, hands every level chosen, win and holder's name to the records file, and
+// closes it once however the program ends (the display's loss included). A problem is told
+// once: in a message box during play, never over another dialog, and only on standard error
 // once the game is closing, so that nothing holds up its end.
 class RecordsSession : public QObject {
     Q_OBJECT
@@ -29,20 +30,29 @@ class RecordsSession : public QObject {
     ~RecordsSession() override;
 
     void load();
-    // The last write as the program ends; every later call does nothing.
-    void saveOnClose();
+    // The table as the file held it at the last save.
+    const store::BestTimes& bestTimes() { return store_.bestTimes(); }
+    // The name for the record `win` set.
+    void nameHolder(const game::Win& win, const QString& name);
+
+  signals:
+    // A win beat its level's best time; its holder has no name yet.
+    void recordTaken(const game::Win& win);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void save();
-    void tellProblem();
+    void keepField();
+    void takeWin(const game::Win& win);
+    // The last save as the program ends; every later call does nothing.
+    void close();
+    void tell(const std::optional<store::RecordsProblem>& problem);
 
     GameState& state_;
     QWidget& window_;
     dialogs::ModalRunner& modal_;
-    store::RecordsKeeper keeper_;
+    store::RecordsStore store_;
     bool closing_ = false;
     ExitGuard exitGuard_;
 };

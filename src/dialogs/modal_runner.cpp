@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <utility>
 
 namespace torvane::dialogs {
 
@@ -19,12 +20,43 @@ void keepOutOfTaskbar(QDialog& dialog) {
 
 } // namespace
 
-void WidgetModalRunner::showModal(QDialog& dialog) {
+template <typename Run> auto ModalRunner::running(Run run) {
+    ++shown_;
+    struct Closed {
+        ModalRunner& runner;
+        ~Closed() {
+            if (--runner.shown_ == 0) {
+                for (const std::function<void()>& show : std::exchange(runner.waiting_, {})) {
+                    runner.whenNoneShown(show);
+                }
+            }
+        }
+    } closed{*this};
+    return run();
+}
+
+void ModalRunner::showModal(QDialog& dialog) {
+    running([&] { runModal(dialog); });
+}
+
+QString ModalRunner::askText(const TextRequest& request) {
+    return running([&] { return runAskText(request); });
+}
+
+void ModalRunner::whenNoneShown(std::function<void()> show) {
+    if (shown_ > 0) {
+        waiting_.push_back(std::move(show));
+    } else {
+        show();
+    }
+}
+
+void WidgetModalRunner::runModal(QDialog& dialog) {
     keepOutOfTaskbar(dialog);
     dialog.exec();
 }
 
-QString WidgetModalRunner::askText(const TextRequest& request) {
+QString WidgetModalRunner::runAskText(const TextRequest& request) {
     QInputDialog box(promptParent_, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                         Qt::WindowCloseButtonHint);
     box.setWindowTitle(request.title);

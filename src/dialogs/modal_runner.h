@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <vector>
 
 class QDialog;
 class QWidget;
@@ -23,9 +25,23 @@ class ModalRunner {
   public:
     virtual ~ModalRunner() = default;
     // Returns when the dialog is hidden.
-    virtual void showModal(QDialog& dialog) = 0;
+    void showModal(QDialog& dialog);
     // The answer typed, at most maxLength UTF-16 units, or "" when the player cancels.
-    virtual QString askText(const TextRequest& request) = 0;
+    QString askText(const TextRequest& request);
+
+    // Runs `show` now when no dialog is up, else once the last one up has closed, so that no
+    // dialog ever opens over another.
+    void whenNoneShown(std::function<void()> show);
+
+  protected:
+    virtual void runModal(QDialog& dialog) = 0;
+    virtual QString runAskText(const TextRequest& request) = 0;
+
+  private:
+    template <typename Run> auto running(Run run);
+
+    int shown_ = 0;
+    std::vector<std::function<void()>> waiting_;
 };
 
 class WidgetModalRunner : public ModalRunner {
@@ -33,8 +49,9 @@ class WidgetModalRunner : public ModalRunner {
     // The text box is centred on promptParent when there is one.
     explicit WidgetModalRunner(QWidget* promptParent = nullptr) : promptParent_(promptParent) {}
 
-    void showModal(QDialog& dialog) override;
-    QString askText(const TextRequest& request) override;
+  protected:
+    void runModal(QDialog& dialog) override;
+    QString runAskText(const TextRequest& request) override;
 
   private:
     QWidget* promptParent_;

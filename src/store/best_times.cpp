@@ -9,22 +9,9 @@ QString BestTimes::bounded(const QString& caption) {
     if (caption.size() <= maxCaptionLength) {
         return caption;
     }
-    // Never keep half of a surrogate pair.
     const qsizetype length =
         caption[maxCaptionLength - 1].isHighSurrogate() ? maxCaptionLength - 1 : maxCaptionLength;
     return caption.left(length);
-}
-
-const QString& BestTimes::caption(int index) const {
-    return index % 2 == 0 ? time(index / 2) : name(index / 2);
-}
-
-void BestTimes::setCaption(int index, const QString& caption) {
-    if (index % 2 == 0) {
-        setTime(index / 2, caption);
-    } else {
-        setName(index / 2, caption);
-    }
 }
 
 BestTimes mergeBestTimes(const BestTimes& inFile, const BestTimes& ours,
@@ -33,13 +20,10 @@ BestTimes mergeBestTimes(const BestTimes& inFile, const BestTimes& ours,
     for (int level = 0; level < BestTimes::levelCount; ++level) {
         const double oursSeconds = platform::numericValue(ours.time(level));
         const double fileSeconds = platform::numericValue(inFile.time(level));
-        const bool tie = !game::isNewRecord(oursSeconds, fileSeconds) &&
-                         !game::isNewRecord(fileSeconds, oursSeconds);
-        const bool fileAsKnown = known && inFile.time(level) == known->time(level) &&
-                                 inFile.name(level) == known->name(level);
+        const bool tie = oursSeconds == fileSeconds;
+        const bool fileAsKnown = known && inFile.record(level) == known->record(level);
         if (game::isNewRecord(oursSeconds, fileSeconds) || (tie && fileAsKnown)) {
-            merged.setTime(level, ours.time(level));
-            merged.setName(level, ours.name(level));
+            merged.setRecord(level, ours.record(level));
         }
     }
     return merged;

@@ -9,48 +9,53 @@
 
 namespace torvane::store {
 
-// The best time of each preset level with its holder's name, as the records file keeps them:
-// texts, since a hand-edited file may hold anything there.
+// One level's best time and its holder, as the file keeps them: texts, since a hand-edited file
+// may hold anything there.
+struct Record {
+    // A level nobody has won yet: the most the clock can show, and nobody's name.
+    static inline const QString noTime = QString::number(game::clockCap);
+    static inline const QString noName = QStringLiteral("匿名");
+
+    QString time = noTime;
+    QString name = noName;
+
+    bool isUnwon() const { return time == noTime && name == noName; }
+    friend bool operator==(const Record&, const Record&) = default;
+};
+
+// The best time of each preset level with its holder.
 class BestTimes {
   public:
     static constexpr int levelCount = game::presetLevelCount;
     static constexpr int captionCount = 2 * levelCount;
-    // A level nobody has won yet: the most the clock can show.
-    static inline const QString noTime = QString::number(game::clockCap);
-    static inline const QString noName = QStringLiteral("匿名");
-    // Every caption is cut to this many UTF-16 units as it enters, from the name prompt or a
+    static inline const QString& noTime = Record::noTime;
+    static inline const QString& noName = Record::noName;
+    // A caption is cut to this many UTF-16 units as it enters, from the name prompt or a
     // hand-edited file, so that a written file stays far below what the reader takes in.
     static constexpr qsizetype maxCaptionLength = 64;
 
-    const QString& time(int level) const { return entries_.at(slot(level)).time; }
-    const QString& name(int level) const { return entries_.at(slot(level)).name; }
-    void setTime(int level, const QString& time) { entries_.at(slot(level)).time = bounded(time); }
-    void setName(int level, const QString& name) { entries_.at(slot(level)).name = bounded(name); }
+    const Record& record(int level) const { return records_.at(slot(level)); }
+    const QString& time(int level) const { return record(level).time; }
+    const QString& name(int level) const { return record(level).name; }
+    void setRecord(int level, const Record& record) {
+        records_.at(slot(level)) = {bounded(record.time), bounded(record.name)};
+    }
 
     // A caption as the table keeps it: cut to the bound, never inside a surrogate pair.
     static QString bounded(const QString& caption);
 
-    // The table in file order: time then name, level 0 first.
-    const QString& caption(int index) const;
-    void setCaption(int index, const QString& caption);
-
     friend bool operator==(const BestTimes&, const BestTimes&) = default;
 
   private:
-    struct Entry {
-        QString time = noTime;
-        QString name = noName;
-        friend bool operator==(const Entry&, const Entry&) = default;
-    };
     static std::size_t slot(int level) { return static_cast<std::size_t>(level); }
 
-    std::array<Entry, levelCount> entries_{};
+    std::array<Record, levelCount> records_{};
 };
 
 // The table to keep when this copy's table meets the one in the file, level by level: a
 // strictly shorter time wins. On a tie the file's record stays, unless the file still holds
 // what this copy last read or wrote there (`known`): the tie is then this copy's own record, a
-// name typed after the win, say. No level ever ends up with a longer time than either holds.
+// name typed after the win, say.
 BestTimes mergeBestTimes(const BestTimes& inFile, const BestTimes& ours,
                          const std::optional<BestTimes>& known);
 

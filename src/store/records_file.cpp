@@ -1,163 +1,335 @@
 #include "store/records_file.h"
 
-#include "platform/text_number.h"
-#include "store/gb_text.h"
-#include "store/whole_file.h"
-
-#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
 
 namespace torvane::store {
 
 namespace {
 
-constexpr std::size_t lineCount = 10;
-// The longest line the game writes is 64 characters of at most four bytes each. A longer line
-// in a hand-edited file keeps this much of itself; the lines after it are read all the same.
-constexpr qsizetype maxLineBytes = 4096;
+constexpr int mostLinks = 8;
+// Far above any records file the game writes, far below anything else worth keeping.
+constexpr off_t mostTemporaryBytes = 4096;
+const QString pendingMark = QStringLiteral(".pending.");
 
-// A sign column (blank or minus), the digits, one blank: " 16 ", "-3 ".
-QString numberLine(std::int16_t value) {
-    const QString digits = platform::decimalText(value);
-    return value < 0 ? digits + u' ' : u' ' + digits + u' ';
+QByteArray nativeName(const QString& path) {
+    return QFile::encodeName(path);
 }
 
-bool isLineBreak(QChar c) {
-    return c == u'\r' || c == u'\n' || c == u'\v' || c == u'\f' || c == QChar(0x0085) ||
-           c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+QString folderOf(const QString& path) {
+    return QFileInfo(path).absolutePath();
 }
 
-// A line break inside a caption would shift every line after it, so each becomes a blank
-// (CR LF as one).
-QString oneLine(const QString& caption) {
-    QString line;
-    line.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (!isLineBreak(caption[i])) {
-            line.append(caption[i]);
+std::optional<FileError> lastError(int fallback = EIO) {
+    return FileError::of(errno != 0 ? errno : fallback);
+}
+
+// Non-blocking, so that a FIFO never waits for a writer; never through a link.
+int openRegular(const QString& path, struct stat* info) {
+    const int fd =
+        ::open(nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd >= 0 && (::fstat(fd, info) != 0 || !S_ISREG(info->st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+QByteArray contentsOf(const QString& path) {
+    struct stat info {};
+    QFile file;
+    const int fd = openRegular(path, &info);
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+bool writeAll(int fd, QByteArrayView bytes, off_t offset) {
+    while (!bytes.isEmpty()) {
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (written < 0 && errno == EINTR) {
             continue;
         }
-        if (caption[i] == u'\r' && i + 1 < caption.size() && caption[i + 1] == u'\n') {
-            ++i;
+        if (written <= 0) {
+            return false;
         }
-        line.append(u' ');
+        bytes = bytes.sliced(written);
+        offset += written;
     }
-    return line;
+    return true;
+}
+
+// A player may write a file they do not own but not give it away: only root's chown counts.
+bool takeOwner(int fd, const struct stat& wanted) {
+    struct stat now {};
+    return ::fstat(fd, &now) != 0 || (now.st_uid == wanted.st_uid && now.st_gid == wanted.st_gid) ||
+           ::fchown(fd, wanted.st_uid, wanted.st_gid) == 0 || ::geteuid() != 0;
+}
+
+// The file grows first, so that a full disk stops the save before an old byte is touched; then
+// the new bytes go over the old ones, and only then is the file cut to length. A kill leaves
+// the old ten lines or the new ones at the start of the file, followed at most by a tail.
+std::optional<FileError> writeInPlace(const QString& path, const QByteArray& bytes) {
+    const int fd = ::open(nativeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        std::optional<FileError> error = lastError();
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return error;
+    }
+    const off_t oldSize = info.st_size;
+    const off_t newSize = bytes.size();
+    bool done = true;
+    if (newSize > oldSize && !writeAll(fd, QByteArrayView(bytes).sliced(oldSize), oldSize)) {
+        const int code = errno;
+        [[maybe_unused]] const int cut = ::ftruncate(fd, oldSize); // the old bytes alone again
+        errno = code;
+        done = false;
+    }
+    done = done && writeAll(fd, QByteArrayView(bytes).first(std::min(oldSize, newSize)), 0) &&
+           ::ftruncate(fd, newSize) == 0 && ::fsync(fd) == 0;
+    std::optional<FileError> error = done ? std::nullopt : lastError();
+    ::close(fd);
+    return error;
+}
+
+// The names of the files a save makes beside `path`: QSaveFile's, and what earlier versions of
+// the game made (".new." and six letters or digits).
+bool isTemporaryName(QStringView name, const QString& recordsName) {
+    if (!name.startsWith(recordsName + u'.')) {
+        return false;
+    }
+    QStringView random = name.sliced(recordsName.size() + 1);
+    if (random.startsWith(u"new.")) {
+        random = random.sliced(4);
+    }
+    return random.size() == 6 && std::all_of(random.begin(), random.end(), [](QChar c) {
+               return c.unicode() < 0x80 && std::isalnum(c.unicode()) != 0;
+           });
 }
 
 } // namespace
 
-RecordsLines loadRecordsFile(const QString& path) {
-    const std::unique_ptr<QFile> file = openRegularFile(path);
-    if (!file) {
-        return {};
-    }
-    TextLines read = readLines(*file, lineCount, maxLineBytes);
-    return {std::move(read.lines), read.whole, read.more};
+FileError FileError::of(int code) {
+    return {code, QString::fromStdString(std::generic_category().message(code))};
 }
 
-RecordsRead readRecords(const QString& path) {
-    return readRecordsFrom(loadRecordsFile(path));
-}
-
-RecordsRead readRecordsFrom(QByteArrayView bytes, RecordsPart part) {
-    QBuffer buffer;
-    buffer.setData(bytes.toByteArray());
-    buffer.open(QIODevice::ReadOnly);
-    TextLines read = readLines(buffer, lineCount, maxLineBytes);
-    return readRecordsFrom(RecordsLines{std::move(read.lines), read.whole, read.more}, part);
-}
-
-RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part) {
-    RecordsRead read;
-    const std::vector<QByteArray>& lines = file.lines;
-    std::size_t next = 0;
-    for (std::optional<std::int16_t>* number :
-         {&read.level, &read.fieldWidth, &read.fieldHeight, &read.mineTotal}) {
-        const std::optional<QString> line =
-            next < lines.size() ? decodeGbLine(lines[next++]) : std::nullopt;
-        if (!line) {
-            return read;
+RecordsTarget resolveTarget(const QString& path) {
+    const QString folder = QFileInfo(folderOf(path)).canonicalFilePath();
+    QString current = path;
+    for (int link = 0; link <= mostLinks; ++link) {
+        struct stat info {};
+        if (::lstat(nativeName(current).constData(), &info) != 0) {
+            // Nothing there yet: the file is made where it belongs, never elsewhere.
+            if (link == 0 || QFileInfo(folderOf(current)).canonicalFilePath() == folder) {
+                return {current, {}};
+            }
+            return {{},
+                    FileError{0, QStringLiteral("a symbolic link to %1, a missing file "
+                                                "outside the records folder, is not "
+                                                "followed")
+                                     .arg(current)}};
         }
-        *number = platform::toInt16(*line);
-        if (!*number) {
-            return read;
+        if (!S_ISLNK(info.st_mode)) {
+            return {current, {}};
         }
-    }
-    if (part == RecordsPart::Numbers) {
-        return read;
-    }
-    while (next < lines.size() &&
-           read.tableCaptions.size() < std::size_t{BestTimes::captionCount}) {
-        std::optional<QString> caption = decodeGbLine(lines[next++]);
-        // A time that is no number is damage, a name shifted into its line say, and is not
-        // read as a time: as text it would count as 0 s, which no win can beat. It is judged as
-        // the table will keep it, so that what is written back reads back the same.
-        const bool timeLine = read.tableCaptions.size() % 2 == 0;
-        if (!caption || (timeLine && !platform::toInt16(BestTimes::bounded(*caption)))) {
-            return read;
+        if (info.st_uid != ::geteuid() && info.st_uid != 0) {
+            return {{},
+                    FileError{EPERM, QStringLiteral("a symbolic link that belongs to another "
+                                                    "user (uid %1) is not followed")
+                                         .arg(info.st_uid)}};
         }
-        read.tableCaptions.push_back(std::move(*caption));
-    }
-    // Ten lines and no more: anything after the tenth was not read and would be lost.
-    if (next == lineCount && file.whole && !file.more) {
-        // Whatever the reading or the table changed (bytes that are no GB18030, a cut name, a
-        // line break inside a name, a number written another way) shows in what would be
-        // written back.
-        QByteArray asRead;
-        for (const QByteArray& line : lines) {
-            asRead += line + "\r\n";
-        }
-        read.clean = recordsBytes(settingsFrom(read)) == asRead;
-    }
-    return read;
-}
-
-SavedSettings settingsFrom(const RecordsRead& read) {
-    SavedSettings settings;
-    for (const auto& [value, target] :
-         {std::pair{read.level, &settings.level}, std::pair{read.fieldWidth, &settings.fieldWidth},
-          std::pair{read.fieldHeight, &settings.fieldHeight},
-          std::pair{read.mineTotal, &settings.mineTotal}}) {
-        if (!value) {
+        std::array<char, PATH_MAX> target{};
+        const ssize_t length =
+            ::readlink(nativeName(current).constData(), target.data(), target.size());
+        if (length < 0 || static_cast<std::size_t>(length) == target.size()) {
             break;
         }
-        *target = *value;
+        const QString next = QFile::decodeName(QByteArray(target.data(), length));
+        current =
+            QDir::cleanPath(QDir::isAbsolutePath(next) ? next : folderOf(current) + u'/' + next);
     }
-    for (std::size_t i = 0; i < read.tableCaptions.size(); ++i) {
-        settings.bestTimes.setCaption(static_cast<int>(i), read.tableCaptions[i]);
-    }
-    return settings;
+    return {{},
+            FileError{ELOOP, QStringLiteral("symbolic links that do not end in a file are "
+                                            "not followed")}};
 }
 
-QByteArray recordsBytes(const SavedSettings& settings) {
-    std::vector<QString> lines;
-    for (const std::int16_t number :
-         {settings.level, settings.fieldWidth, settings.fieldHeight, settings.mineTotal}) {
-        lines.push_back(numberLine(number));
+Standing standingAt(const QString& path, FileError* error) {
+    struct stat info {};
+    if (::lstat(nativeName(path).constData(), &info) != 0) {
+        return Standing::Nothing;
     }
-    for (int i = 0; i < BestTimes::captionCount; ++i) {
-        lines.push_back(oneLine(settings.bestTimes.caption(i)));
+    if (S_ISREG(info.st_mode)) {
+        return Standing::RegularFile;
     }
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        const std::optional<QByteArray> encoded = encodeGbLine(line);
-        if (!encoded) {
-            return {};
-        }
-        bytes.append(*encoded);
+    if (error != nullptr) {
+        const auto what = [&info] {
+            switch (info.st_mode & S_IFMT) {
+            case S_IFDIR:
+                return QStringLiteral("a folder");
+            case S_IFIFO:
+                return QStringLiteral("a FIFO");
+            case S_IFLNK:
+                return QStringLiteral("a symbolic link");
+            case S_IFSOCK:
+                return QStringLiteral("a socket");
+            default:
+                return QStringLiteral("a device");
+            }
+        };
+        *error = {S_ISDIR(info.st_mode) ? EISDIR : 0,
+                  what() + QStringLiteral(" stands there, not a regular file")};
     }
-    return bytes;
+    return Standing::Other;
 }
 
-bool writeRecords(const QString& path, const SavedSettings& settings, FileError* error) {
-    const QByteArray bytes = recordsBytes(settings);
-    if (bytes.isEmpty()) {
-        if (error != nullptr) {
-            *error = {0, QStringLiteral("no GB18030 text codec")};
-        }
-        return false;
+ParsedRecords readRecordsFile(const QString& path, Reach reach) {
+    struct stat info {};
+    QFile file;
+    const int fd = openRegular(path, &info);
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        return {};
     }
-    return replaceFile(path, bytes, error);
+    return parseRecords(file, reach);
+}
+
+std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray& bytes) {
+    struct stat old {};
+    const bool existed = ::lstat(nativeName(path).constData(), &old) == 0;
+    const QByteArray folder = nativeName(folderOf(path));
+    errno = 0;
+    QSaveFile file(path);
+    // Root passes the permission bits, not a read-only mount: ask the system, not the mode.
+    if (::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0 ||
+        !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return existed ? writeInPlace(path, bytes) : lastError(EACCES);
+    }
+    // QSaveFile keeps the mode; root replacing a player's file keeps the player's owner too.
+    if (existed ? !takeOwner(file.handle(), old)
+                : (giveToFolderOwner(file.handle(), path), false)) {
+        return lastError();
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        return lastError();
+    }
+    // The new name itself is on the disk only once its folder is.
+    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
+    return std::nullopt;
+}
+
+std::optional<FileError> backUp(const QString& path) {
+    struct stat info {};
+    const int in = openRegular(path, &info);
+    if (in < 0) {
+        return lastError();
+    }
+    QFile source;
+    source.open(in, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    const QByteArray bytes = source.readAll();
+    const QString first = path + QStringLiteral(".bak");
+    const QDir folder(folderOf(path));
+    const QStringList taken =
+        folder.entryList({QFileInfo(first).fileName() + u'*'}, QDir::Files | QDir::Hidden);
+    for (const QString& name : taken) {
+        if (QFileInfo(folder.filePath(name)).size() == bytes.size() &&
+            contentsOf(folder.filePath(name)) == bytes) {
+            return std::nullopt;
+        }
+    }
+    // Only new names: nothing there, not even a dangling link, is ever written through.
+    for (qsizetype n = 0; n <= taken.size() + 100; ++n) {
+        const QString name = n == 0 ? first : first + u'.' + QString::number(n);
+        const int out = ::open(nativeName(name).constData(),
+                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (out < 0 && errno == EEXIST) {
+            continue;
+        }
+        if (out < 0) {
+            return lastError();
+        }
+        // A full disk may show only when the data is forced out: a backup not on the disk is
+        // none.
+        const bool done = writeAll(out, bytes, 0) && takeOwner(out, info) &&
+                          ::fchmod(out, info.st_mode & 07777) == 0 && ::fsync(out) == 0;
+        std::optional<FileError> error = done ? std::nullopt : lastError();
+        ::close(out);
+        if (!done) {
+            ::unlink(nativeName(name).constData()); // our own partial copy, nothing earlier
+        }
+        return error;
+    }
+    return FileError::of(EEXIST);
+}
+
+std::optional<FileError> leaveForNextStart(const QString& path, const QByteArray& bytes) {
+    QTemporaryFile file(path + pendingMark + QStringLiteral("XXXXXX"));
+    file.setAutoRemove(false);
+    errno = 0;
+    // Qt makes it without a name until one is asked for, and a nameless file is gone at close.
+    if (!file.open() || file.fileName().isEmpty()) {
+        return lastError(EACCES);
+    }
+    giveToFolderOwner(static_cast<int>(file.handle()), path);
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
+        std::optional<FileError> error = lastError();
+        file.remove();
+        return error;
+    }
+    return std::nullopt;
+}
+
+QStringList leftForNextStart(const QString& path) {
+    const QFileInfo records(path);
+    const QDir folder = records.absoluteDir();
+    QStringList paths;
+    for (const QString& name :
+         folder.entryList({records.fileName() + pendingMark + u'*'}, QDir::Files | QDir::Hidden)) {
+        paths << folder.filePath(name);
+    }
+    return paths;
+}
+
+void removeStaleTemporaries(const QString& path) {
+    const QFileInfo records(path);
+    const QDir folder = records.absoluteDir();
+    for (const QString& name : folder.entryList({records.fileName() + QStringLiteral(".*")},
+                                                QDir::Files | QDir::Hidden)) {
+        const QString leftover = folder.filePath(name);
+        struct stat info {};
+        if (isTemporaryName(name, records.fileName()) &&
+            ::lstat(nativeName(leftover).constData(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_size <= mostTemporaryBytes &&
+            (info.st_uid == ::geteuid() || ::geteuid() == 0) &&
+            parseRecords(contentsOf(leftover)).condition == Condition::Clean) {
+            ::unlink(nativeName(leftover).constData());
+        }
+    }
+}
+
+void giveToFolderOwner(int fd, const QString& path) {
+    struct stat folder {};
+    if (::geteuid() == 0 && ::stat(nativeName(folderOf(path)).constData(), &folder) == 0 &&
+        folder.st_uid != 0) {
+        [[maybe_unused]] const int given = ::fchown(fd, folder.st_uid, folder.st_gid);
+    }
 }
 
 } // namespace torvane::store

@@ -1,69 +1,61 @@
 #pragma once
 
-#include "game/level.h"
-#include "store/best_times.h"
-#include "store/whole_file.h"
+#include "store/records_format.h"
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
-#include <cstdint>
+#include <QStringList>
 #include <optional>
-#include <vector>
 
 namespace torvane::store {
 
-// What one read of the file yielded, in file order; the caller applies each value at once.
-struct RecordsRead {
-    std::optional<std::int16_t> level, fieldWidth, fieldHeight, mineTotal; // lines 1-4
-    std::vector<QString> tableCaptions; // lines 5-10 as read, at most 6
-    // Writing back what was read gives the same text on all ten lines, only the kind of line
-    // end aside, and nothing follows them: the file loses nothing by being rewritten. Found
-    // only in a read of everything.
-    bool clean = false;
+// Why a file could not be read or written: the system's error number, when it gave one, and
+// its words.
+struct FileError {
+    int code = 0;
+    QString reason;
+    static FileError of(int code);
 };
 
-// The first ten lines of a records file as read at one moment, without their ends, each cut
-// to a bound so that a long line costs only its own tail. Empty for anything that is not a
-// readable regular file.
-struct RecordsLines {
-    std::vector<QByteArray> lines;
-    bool whole = true; // no line ran past the bound
-    bool more = false; // something follows the tenth line
+// What stands at a path, links not followed.
+enum class Standing { Nothing, RegularFile, Other };
+
+// The path a save and a read use: the records path itself, or where its links lead when each
+// belongs to this user or to root; a dangling link only to a file in the records folder. Empty,
+// with the reason, when it leads anywhere else.
+struct RecordsTarget {
+    QString path;
+    std::optional<FileError> refusal;
 };
-RecordsLines loadRecordsFile(const QString& path);
+RecordsTarget resolveTarget(const QString& path);
 
-// The level and size are all the first frame needs; the table can wait for its first use.
-enum class RecordsPart { Everything, Numbers };
+// What stands at the path; for Other, `error` says what it is ("a FIFO stands there, ...").
+Standing standingAt(const QString& path, FileError* error = nullptr);
 
-// Reads as far as the file is sound and stops quietly at the first failure: a missing or
-// unreadable file or anything but a regular file, its end, or a number or time line that is no
-// 16-bit integer. Never throws.
-RecordsRead readRecords(const QString& path);
+// The file read and parsed; an empty read for anything but a readable regular file, which is
+// never opened in a way that could block or lead elsewhere.
+ParsedRecords readRecordsFile(const QString& path, Reach reach = Reach::Everything);
 
-// The same reading on lines already loaded, or on a file's bytes.
-RecordsRead readRecordsFrom(const RecordsLines& file, RecordsPart part = RecordsPart::Everything);
-RecordsRead readRecordsFrom(QByteArrayView bytes, RecordsPart part = RecordsPart::Everything);
+// The file replaced whole, through a new file that takes its name once synced, keeping the old
+// one's owner and mode; in a folder that takes no new file, the old file written in place so
+// that a kill at any moment leaves the old lines, the new ones, or the new ones with a tail.
+std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray& bytes);
 
-// Everything the file keeps: the last level with its field size, and the best times.
-struct SavedSettings {
-    std::int16_t level = game::firstLevel;
-    std::int16_t fieldWidth = 0;
-    std::int16_t fieldHeight = 0;
-    std::int16_t mineTotal = 0;
-    BestTimes bestTimes;
-    friend bool operator==(const SavedSettings&, const SavedSettings&) = default;
-};
+// A byte-for-byte copy of the file at `path.bak`, or the first free `path.bak.N`, never over
+// anything, with the owner and mode of the file; none when a backup already holds these bytes.
+std::optional<FileError> backUp(const QString& path);
 
-// The settings one read yields: what the read did not reach keeps its first-start value.
-SavedSettings settingsFrom(const RecordsRead& read);
+// A table left for the next start: a file of this copy's own beside the records.
+std::optional<FileError> leaveForNextStart(const QString& path, const QByteArray& bytes);
+// The tables that closes left there.
+QStringList leftForNextStart(const QString& path);
 
-// Replaces the file as a whole, or leaves the old one untouched: true when the whole file
-// landed, else `error` says why. Never throws.
-bool writeRecords(const QString& path, const SavedSettings& settings, FileError* error = nullptr);
+// What saves cut off by a kill left beside the file: small records files of ours under the
+// names our saves give their new files.
+void removeStaleTemporaries(const QString& path);
 
-// The exact bytes written: ten GB18030 lines ending in CR LF. Empty when the toolkit has no
-// GB18030 codec.
-QByteArray recordsBytes(const SavedSettings& settings);
+// Root making a file in a folder another user owns gives it to that user, so that the
+// player's own copy can still rewrite it.
+void giveToFolderOwner(int fd, const QString& path);
 
 } // namespace torvane::store

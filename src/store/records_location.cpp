@@ -1,7 +1,6 @@
 #include "store/records_location.h"
 
-#include "store/app_paths.h"
-
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -55,8 +54,24 @@ RecordsPaths recordsLocationIn(const QString& executableDirectory,
     return {!present(own) && present(beside) ? beside : own, own};
 }
 
+QString dataHome() {
+    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) {
+        return QDir::cleanPath(xdg);
+    }
+    // QDir::homePath() would answer "/" without a HOME.
+    const QString home = qEnvironmentVariable("HOME");
+    if (home.isEmpty() || !QDir::isAbsolutePath(home)) {
+        return {};
+    }
+    return QDir::cleanPath(home + QStringLiteral("/.local/share"));
+}
+
 RecordsPaths recordsLocation() {
-    return recordsLocationIn(executableDirectory(), userDataDirectory());
+    const QString home = dataHome();
+    return recordsLocationIn(QCoreApplication::applicationDirPath(),
+                             home.isEmpty() ? QString()
+                                            : home + u'/' + QCoreApplication::applicationName());
 }
 
 } // namespace torvane::store

@@ -18,6 +18,11 @@ struct RecordsPaths {
 // QCoreApplication.
 RecordsPaths recordsLocation();
 
+// The per-user data folder of the XDG base directory rules: XDG_DATA_HOME when it is an
+// absolute path (a relative one is invalid there and ignored), else ~/.local/share. Empty when
+// HOME is unset or not absolute either: there is then no per-user folder, never "/".
+QString dataHome();
+
 // The same choice for given folders; an empty per-user folder means there is none. Probes the
 // executable's folder by creating and removing a file.
 RecordsPaths recordsLocationIn(const QString& executableDirectory,

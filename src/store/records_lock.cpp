@@ -1,7 +1,8 @@
 #include "store/records_lock.h"
 
+#include "store/records_file.h"
+
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -14,92 +15,90 @@ namespace torvane::store {
 
 namespace {
 
-// A save takes about a millisecond: QLockFile's own waits, from 100 ms up, would make every
-// copy that meets another one's save wait a hundred times longer than needed.
+using Clock = std::chrono::steady_clock;
+
+// A save takes about a millisecond: a copy that meets another one's save retries often.
 constexpr std::chrono::milliseconds pollInterval(2);
 
-bool before(std::chrono::steady_clock::time_point deadline) {
-    return std::chrono::steady_clock::now() < deadline;
+int openForLocking(const QByteArray& name, int flags = 0) {
+    return ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | flags, 0644);
 }
 
-// A lock file that root leaves behind when killed in a player's folder must be the player's to
-// clear away, as every file the game makes there is.
-void giveToFolderOwner(const QString& lockPath) {
-    if (::geteuid() != 0) {
-        return;
+// True once held; false when the deadline passed first. A file system without flock gives
+// no lock at all, and then the lock is the best there is.
+bool lockBefore(int fd, Clock::time_point deadline) {
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return true;
+        }
+        if (Clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(pollInterval);
     }
-    struct stat folder {};
-    const QByteArray folderName = QFile::encodeName(QFileInfo(lockPath).absolutePath());
-    if (::stat(folderName.constData(), &folder) == 0 && folder.st_uid != 0) {
-        [[maybe_unused]] const int given =
-            ::lchown(QFile::encodeName(lockPath).constData(), folder.st_uid, folder.st_gid);
-    }
+    return true;
 }
 
-bool sameFile(int fd, const QString& path) {
+bool sameFile(int fd, const QByteArray& name) {
     struct stat held {};
     struct stat named {};
-    return ::fstat(fd, &held) == 0 && ::lstat(QFile::encodeName(path).constData(), &named) == 0 &&
+    return ::fstat(fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
            held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
 } // namespace
 
-RecordsLock::RecordsLock(const QString& path, std::chrono::milliseconds wait)
-    : lockFile_(path + QStringLiteral(".lock")) {
-    const auto deadline = std::chrono::steady_clock::now() + wait;
+RecordsLock::RecordsLock(const QString& recordsPath, std::chrono::milliseconds wait) {
+    const auto deadline = Clock::now() + wait;
+    const QByteArray lockName = QFile::encodeName(recordsPath + QStringLiteral(".lock"));
+    const QByteArray recordsName = QFile::encodeName(recordsPath);
     for (;;) {
-        // Clears a stale lock of a copy that is gone, too.
-        if (lockFile_.tryLock(0)) {
+        lockFile_ = openForLocking(lockName);
+        if (lockFile_ < 0 && errno == ENOENT) {
+            lockFile_ = openForLocking(lockName, O_CREAT | O_EXCL);
+            if (lockFile_ < 0 && errno == EEXIST) {
+                continue;
+            }
+            if (lockFile_ >= 0) {
+                // Every copy must be able to open it, whoever made it and whatever the umask.
+                giveToFolderOwner(lockFile_, recordsPath);
+                ::fchmod(lockFile_, 0644);
+            }
+        }
+        // The records file too: a copy that can open no lock file locks the file itself.
+        recordsFile_ = openForLocking(recordsName);
+        if (lockFile_ < 0 && recordsFile_ < 0) {
+            state_ = State::Absent;
+            return;
+        }
+        for (const int fd : {lockFile_, recordsFile_}) {
+            if (fd >= 0 && !lockBefore(fd, deadline)) {
+                state_ = State::Busy;
+                return;
+            }
+        }
+        // Without the lock file, the file locked must still be the one at the path, and no
+        // lock file may have turned up meanwhile.
+        const bool retry =
+            lockFile_ < 0 && (!sameFile(recordsFile_, recordsName) ||
+                              ::faccessat(AT_FDCWD, lockName.constData(), R_OK, AT_EACCESS) == 0);
+        if (!retry) {
             state_ = State::Held;
-            giveToFolderOwner(path + QStringLiteral(".lock"));
             return;
         }
-        if (lockFile_.error() != QLockFile::LockFailedError) {
-            lockTheFileItself(path, deadline); // the folder takes no lock file
-            return;
-        }
-        if (!before(deadline)) {
-            state_ = State::Busy;
-            return;
-        }
-        std::this_thread::sleep_for(pollInterval);
+        release();
     }
 }
 
 RecordsLock::~RecordsLock() {
-    if (lockedFile_ >= 0) {
-        ::close(lockedFile_); // releases the flock
-    }
+    release();
 }
 
-// Saves in such a folder write the file in place, so the file stays the same one; a copy that
-// could make a lock file there (root) may still have replaced it meanwhile, and then the lock
-// is taken again on the file that is there now.
-void RecordsLock::lockTheFileItself(const QString& path,
-                                    std::chrono::steady_clock::time_point deadline) {
-    const QByteArray name = QFile::encodeName(path);
-    for (;;) {
-        lockedFile_ = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-        if (lockedFile_ < 0) {
-            state_ = State::NotNeeded;
-            return;
+void RecordsLock::release() {
+    for (int* fd : {&recordsFile_, &lockFile_}) {
+        if (*fd >= 0) {
+            ::close(std::exchange(*fd, -1)); // lets go of the flock
         }
-        while (::flock(lockedFile_, LOCK_EX | LOCK_NB) != 0) {
-            const bool taken = errno == EWOULDBLOCK || errno == EINTR;
-            if (!taken || !before(deadline)) {
-                // A file system without flock: the lock is the best there is.
-                state_ = taken ? State::Busy : State::NotNeeded;
-                ::close(std::exchange(lockedFile_, -1));
-                return;
-            }
-            std::this_thread::sleep_for(pollInterval);
-        }
-        if (sameFile(lockedFile_, path)) {
-            state_ = State::Held;
-            return;
-        }
-        ::close(std::exchange(lockedFile_, -1));
     }
 }
 

@@ -1,25 +1,24 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 #include <chrono>
 
 namespace torvane::store {
 
-// One writer at a time on a records file, so that no save rests on a read another copy's save
-// has overtaken: a QLockFile beside the file, or, where the folder takes no new file, flock on
-// the file itself. A copy that died holding it does not keep it: the lock file names its
-// process, and flock ends with the process. Held until destroyed.
+// One writer at a time among all copies of the game, root's and the player's alike: flock on
+// the records file's ".lock" beside it, which every copy can open and nobody removes. The
+// kernel holds the lock and lets go when its holder ends, however it ends, so nothing is ever
+// left stale. The records file is locked too, after the lock file: a copy that can open no lock
+// file (a folder that takes no new files, before anyone made one there) locks only that.
 class RecordsLock {
   public:
     enum class State {
         Held,
-        Busy,      // another copy held it all the time we waited
-        NotNeeded, // no lock file can be made and there is no file to lock: nothing can be
-                   // written there either
+        Busy,   // another copy held it for the whole wait
+        Absent, // nothing there to lock: no lock file and no records file can be had
     };
 
-    RecordsLock(const QString& path, std::chrono::milliseconds wait);
+    RecordsLock(const QString& recordsPath, std::chrono::milliseconds wait);
     ~RecordsLock();
     RecordsLock(const RecordsLock&) = delete;
     RecordsLock& operator=(const RecordsLock&) = delete;
@@ -27,11 +26,11 @@ class RecordsLock {
     State state() const { return state_; }
 
   private:
-    void lockTheFileItself(const QString& path, std::chrono::steady_clock::time_point deadline);
+    void release();
 
-    QLockFile lockFile_;
-    int lockedFile_ = -1;
-    State state_ = State::NotNeeded;
+    State state_ = State::Absent;
+    int lockFile_ = -1;
+    int recordsFile_ = -1;
 };
 
 } // namespace torvane::store

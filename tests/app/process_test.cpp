@@ -1,10 +1,7 @@
-#include "store/records_file.h"
-
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
@@ -108,32 +105,6 @@ TEST(Process, ATerminationSignalEndsTheGameWhenTheRecordsCannotBeKept) {
         std::cout << row.name << ": ended " << ending.elapsed() << " ms after the signal\n";
         EXPECT_EQ(game.exitStatus(), QProcess::NormalExit);
         EXPECT_FALSE(game.readAllStandardError().isEmpty()) << "the problem was not told";
-    }
-}
-
-// However abruptly a save is cut off, the file is some whole version, never a torn one.
-TEST(Process, KilledWhileSavingLeavesAWholeFile) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("result.sav"));
-    QRandomGenerator random(1208);
-    for (int round = 0; round < 40; ++round) {
-        QProcess saver;
-        saver.start(QStringLiteral(SAVE_LOOP_BINARY), {path});
-        ASSERT_TRUE(saver.waitForStarted());
-        ASSERT_TRUE(waitUntil([&] { return QFile::exists(path); }));
-        QThread::usleep(random.bounded(20000));
-        saver.kill();
-        saver.waitForFinished();
-
-        const QByteArray bytes = fileBytes(path);
-        const RecordsRead read = readRecords(path);
-        ASSERT_EQ(read.tableCaptions.size(), 6u) << "round " << round;
-        for (std::size_t i = 0; i < 6; ++i) {
-            EXPECT_EQ(read.tableCaptions[i], i % 2 == 0
-                                                 ? QString::number(*read.fieldWidth)
-                                                 : QStringLiteral("第%1版").arg(*read.fieldWidth));
-        }
-        ASSERT_EQ(bytes, recordsBytes(settingsFrom(read))) << "round " << round;
     }
 }
 

@@ -1,8 +1,10 @@
 #include "app/testing/testing_program.h"
 #include "status/face_button.h"
-#include "store/records_file.h"
+#include "store/records_format.h"
 
 #include <QCoreApplication>
+#include <QMessageBox>
+#include <sys/stat.h>
 
 namespace torvane::app {
 namespace {
@@ -11,10 +13,9 @@ using view::testing::control;
 
 // The file after beginner's first record, 0 seconds, under this name.
 QByteArray fileWithBeginnerRecord(const QString& name) {
-    store::SavedSettings settings{game::Beginner, 8, 8, 8, {}};
-    settings.bestTimes.setTime(game::Beginner, QStringLiteral("0"));
-    settings.bestTimes.setName(game::Beginner, name);
-    return store::recordsBytes(settings);
+    store::RecordsContents contents{{game::Beginner, 8, 8, 8}, {}};
+    contents.bestTimes.setRecord(game::Beginner, {QStringLiteral("0"), name});
+    return store::recordsBytes(contents);
 }
 
 class WinningPress : public testing::ProgramTest {
@@ -103,6 +104,29 @@ TEST_F(WinningPress, WhatFollowsAWin) {
         EXPECT_EQ(readFile(), fileWithBeginnerRecord(QString::fromUtf16(c.savedName))) << c.what;
         EXPECT_EQ(program->modal().shown.size(), c.tableShown ? 1u : 0u) << c.what;
     }
+}
+
+// A win whose record cannot be saved: the problem waits until the prompt has closed, and never
+// opens over it.
+TEST_F(WinningPress, TheProblemWaitsForThePrompt) {
+    startBeginnerWonByOnePress();
+    ASSERT_TRUE(QFile::remove(path()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    int boxes = 0;
+    program->modal().whileShowing = [&boxes](QDialog& dialog) {
+        boxes += qobject_cast<QMessageBox*>(&dialog) != nullptr ? 1 : 0;
+    };
+    int boxesWhileAsking = -1;
+    program->modal().whileAsking = [&] {
+        QCoreApplication::processEvents(); // what the prompt's own loop would run
+        boxesWhileAsking = boxes;
+    };
+    program->pressCell(Qt::LeftButton, {0, 0});
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(program->modal().nameRequests.size(), 1u);
+    EXPECT_EQ(boxesWhileAsking, 0);
+    EXPECT_EQ(boxes, 1);
 }
 
 } // namespace

@@ -28,8 +28,8 @@ QPushButton& okButton(ScoresDialog& dialog) {
 
 store::BestTimes numberedTable(const QString& pattern) {
     store::BestTimes bestTimes;
-    for (int i = 0; i < store::BestTimes::captionCount; ++i) {
-        bestTimes.setCaption(i, pattern.arg(i));
+    for (int level = 0; level < store::BestTimes::levelCount; ++level) {
+        bestTimes.setRecord(level, {pattern.arg(2 * level), pattern.arg(2 * level + 1)});
     }
     return bestTimes;
 }
@@ -87,7 +87,7 @@ TEST(ScoresDialog, ShowsTheTableItIsGiven) {
     ScoresDialog dialog;
     store::BestTimes bestTimes = numberedTable(QStringLiteral("<b>caption %1</b>"));
     dialog.showTable(bestTimes);
-    bestTimes.setName(0, QStringLiteral("changed"));
+    bestTimes.setRecord(0, {bestTimes.time(0), QStringLiteral("changed")});
     for (int i = 0; i < store::BestTimes::captionCount; ++i) {
         EXPECT_EQ(entry(dialog, i).text(), QStringLiteral("<b>caption %1</b>").arg(i));
         EXPECT_EQ(entry(dialog, i).textFormat(), Qt::PlainText);
@@ -126,7 +126,8 @@ TEST(ScoresDialog, AnUnwonLevelsNameIsShownInThePlayersLanguage) {
             QCoreApplication::installTranslator(&translator);
         }
         store::BestTimes bestTimes;
-        bestTimes.setTime(game::Intermediate, QString::fromLatin1(row.time));
+        bestTimes.setRecord(game::Intermediate,
+                            {QString::fromLatin1(row.time), bestTimes.name(game::Intermediate)});
         ScoresDialog dialog;
         dialog.showTable(bestTimes);
         EXPECT_EQ(entry(dialog, 3).text(), row.shown);

@@ -1,4 +1,3 @@
-#include "app/new_record.h"
 #include "app/records_message.h"
 #include "app/testing/testing_program.h"
 #include "app/translation.h"
@@ -349,14 +348,11 @@ TEST(Translation, TheNameOfferedIsTranslatedButStoredNamesAreNot) {
     EXPECT_EQ(control<QLabel>(scores, controlName::indexed(controlName::bestTimesEntry, 1)).text(),
               u"Anonymous");
 
-    store::BestTimes bestTimes;
-    ASSERT_TRUE(takeRecord(bestTimes, {game::Beginner, 10}));
     dialogs::testing::FakeModalRunner prompt; // the player cancels
-    bestTimes.setName(game::Beginner, dialogs::NamePrompt::ask(prompt));
+    EXPECT_EQ(dialogs::NamePrompt::ask(prompt), u"Nameless Rookie");
     ASSERT_EQ(prompt.nameRequests.size(), 1u);
     EXPECT_EQ(prompt.nameRequests[0].prompt, u"Congratulations! Please enter your name:");
     EXPECT_EQ(prompt.nameRequests[0].preset, u"Nameless Rookie");
-    EXPECT_EQ(bestTimes.name(game::Beginner), u"Nameless Rookie");
 }
 
 // The C library takes the first of LC_ALL, LC_MESSAGES and LANG that is set and not empty; a C
@@ -468,20 +464,26 @@ TEST(Translation, AnUnwonLevelIsShownInThePlayersLanguageAndStoredAsItWas) {
 // Each reason the game knows is told in every language, each in its own words; any other keeps
 // the system's.
 TEST(Translation, TheReasonRecordsCannotBeKeptIsToldInEveryLanguage) {
-    using Cause = store::RecordsProblem::Cause;
+    using Kind = store::RecordsProblem::Kind;
+    // What the game knows, as the store reports it; any other error keeps the system's words.
+    enum Cause { NoFolder, NotRegularFile, PermissionDenied, NoSpace, ReadOnly, Locked, Other };
     const std::pair<const char*, Cause> rows[] = {
-        {"no folder", Cause::NoFolder},
-        {"not a regular file", Cause::NotRegularFile},
-        {"permission denied", Cause::PermissionDenied},
-        {"no space", Cause::NoSpace},
-        {"read-only file system", Cause::ReadOnlyFileSystem},
-        {"locked", Cause::Locked},
-        {"another cause", Cause::Other},
+        {"no folder", NoFolder},
+        {"not a regular file", NotRegularFile},
+        {"permission denied", PermissionDenied},
+        {"no space", NoSpace},
+        {"read-only file system", ReadOnly},
+        {"locked", Locked},
+        {"another cause", Other},
     };
     const QString path = QStringLiteral("/home/player/.local/share/Torvane/result.sav");
     const auto problem = [&path](Cause cause) {
-        return store::RecordsProblem{store::RecordsProblem::Kind::NotWritten, path,
-                                     QStringLiteral("the system's words"), cause};
+        const int codes[] = {ENOENT, 0, EACCES, ENOSPC, EROFS, EWOULDBLOCK, EIO};
+        const Kind kind = cause == NotRegularFile ? Kind::NotRegularFile
+                          : cause == Locked       ? Kind::Locked
+                                                  : Kind::NotWritten;
+        return store::RecordsProblem{
+            kind, path, {codes[cause], QStringLiteral("the system's words")}};
     };
     std::map<Cause, QString> asWritten;
     for (const auto& [name, cause] : rows) {
@@ -498,8 +500,8 @@ TEST(Translation, TheReasonRecordsCannotBeKeptIsToldInEveryLanguage) {
             const QString text = RecordsMessage::text(problem(cause));
             EXPECT_TRUE(text.endsWith(path + u'\n' + reason)) << text.toStdString();
             EXPECT_TRUE(told.insert(reason).second) << reason.toStdString();
-            EXPECT_EQ(reason == u"the system's words", cause == Cause::Other);
-            EXPECT_EQ(reason == asWritten[cause], cause == Cause::Other);
+            EXPECT_EQ(reason == u"the system's words", cause == Other);
+            EXPECT_EQ(reason == asWritten[cause], cause == Other);
             if (file.language != u"ja" && file.language != u"zh_TW") {
                 EXPECT_FALSE(text.contains(han)) << text.toStdString();
             }

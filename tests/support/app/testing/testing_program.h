@@ -8,6 +8,7 @@
 #include "status/clock_ticker.h"
 #include "status/counter_label.h"
 #include "status/face_button.h"
+#include "store/testing/records_files.h"
 #include "view/field_view.h"
 #include "view/hex_layout.h"
 #include "view/main_window.h"
@@ -191,9 +192,6 @@ class ProgramTest : public ::testing::Test {
     std::unique_ptr<TestingProgram> program;
 };
 
-// A records file as the first start leaves it: intermediate, no records.
-inline const QByteArray firstRunFile = QByteArray(" 1 \r\n 16 \r\n 16 \r\n 35 \r\n999\r\n") +
-                                       "\xc4\xe4\xc3\xfb\r\n999\r\n\xc4\xe4\xc3\xfb\r\n999\r\n" +
-                                       "\xc4\xe4\xc3\xfb\r\n";
+using store::testing::firstRunFile;
 
 } // namespace torvane::app::testing

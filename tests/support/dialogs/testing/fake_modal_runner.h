@@ -19,13 +19,14 @@ class FakeModalRunner : public ModalRunner {
     std::vector<TextRequest> nameRequests;
     std::vector<QDialog*> shown;
 
-    void showModal(QDialog& dialog) override {
+  protected:
+    void runModal(QDialog& dialog) override {
         shown.push_back(&dialog);
         if (whileShowing) {
             whileShowing(dialog);
         }
     }
-    QString askText(const TextRequest& request) override {
+    QString runAskText(const TextRequest& request) override {
         nameRequests.push_back(request);
         if (whileAsking) {
             whileAsking();
