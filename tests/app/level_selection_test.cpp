@@ -1,5 +1,6 @@
 #include "app/testing/testing_program.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -202,7 +203,8 @@ TEST(MainWindow, StatusItemsTellTheirMeaningToAssistiveTools) {
     QTest::mouseClick(&counter, Qt::LeftButton);
     EXPECT_TRUE(counter.accessibleDescription().startsWith(u"未翻开的安全格数"));
     EXPECT_EQ(face.accessibleName(), u"新游戏");
-    EXPECT_EQ(face.accessibleDescription(), u"游戏进行中");
+    // Before the first press the game has not begun.
+    EXPECT_EQ(face.accessibleDescription(), u"新的一局：按下雷区中的格子开始");
     program.pressCell(Qt::LeftButton, {0, 7});
     ASSERT_EQ(face.face(), game::Face::Lost);
     EXPECT_EQ(face.accessibleDescription(), u"失败：踩到了地雷");
@@ -211,9 +213,12 @@ TEST(MainWindow, StatusItemsTellTheirMeaningToAssistiveTools) {
     program.pressCell(Qt::LeftButton, {0, 0});
     ASSERT_EQ(face.face(), game::Face::Won);
     EXPECT_EQ(face.accessibleDescription(), u"胜利");
-    EXPECT_FALSE(
-        control<QLabel>(program.window(), controlName::clock).accessibleDescription().isEmpty());
+    const auto& clock = control<QLabel>(program.window(), controlName::clock);
+    EXPECT_FALSE(clock.accessibleDescription().isEmpty());
+    EXPECT_EQ(clock.accessibleName(), u"用时：0 秒");
     EXPECT_FALSE(program.field().accessibleName().isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&program.field())->role(),
+              QAccessible::Graphic);
 }
 
 } // namespace

@@ -25,6 +25,7 @@
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <array>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -100,7 +101,19 @@ TranslationFile read(const QString& path) {
             source = xml.readElementText();
         } else if (xml.name() == u"translation") {
             const QString type = xml.attributes().value(QStringLiteral("type")).toString();
-            const QString text = xml.readElementText();
+            // A message with plural forms holds them as elements; any empty one is a fault.
+            QStringList forms;
+            QString text;
+            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != u"translation") {
+                if (xml.isCharacters()) {
+                    text += xml.text();
+                } else if (xml.isStartElement() && xml.name() == u"numerusform") {
+                    forms << xml.readElementText();
+                }
+            }
+            if (!forms.isEmpty()) {
+                text = forms.contains(QString()) ? QString() : forms.join(u'|');
+            }
             if (!type.isEmpty() || text.isEmpty()) {
                 read.faults << QStringLiteral("%1/%2: %3")
                                    .arg(context, source,
@@ -309,8 +322,17 @@ TEST(Translation, EveryShippedLanguageIsWholeFitsAndKeepsItsAccelerators) {
         auto translator = captionTranslator({file.language});
         ASSERT_EQ(chosen(translator), file.language);
         for (const auto& [message, text] : file.messages) {
-            EXPECT_EQ(translator->translate(message.first.toUtf8(), message.second.toUtf8()), text)
-                << message.second.toStdString();
+            const QStringList forms = text.split(u'|');
+            for (int i = 0; i < forms.size(); ++i) {
+                // A count of 1, 2 and 5 picks each plural form in every language shipped.
+                const int count = message.second.contains(u"%n")
+                                      ? std::array{1, 2, 5}[static_cast<std::size_t>(i)]
+                                      : -1;
+                EXPECT_EQ(translator->translate(message.first.toUtf8(), message.second.toUtf8(),
+                                                nullptr, count),
+                          forms[i])
+                    << message.second.toStdString();
+            }
         }
         const Installed installed(std::move(translator));
 
