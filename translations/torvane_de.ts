@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Breite:</translation>
+        <translation>&amp;Breite:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Höhe:</translation>
+        <translation>&amp;Höhe:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Minen:</translation>
+        <translation>&amp;Minen:</translation>
     </message>
     <message>
         <source>确定</source>

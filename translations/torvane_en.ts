@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Width:</translation>
+        <translation>&amp;Width:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Height:</translation>
+        <translation>&amp;Height:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Mines:</translation>
+        <translation>&amp;Mines:</translation>
     </message>
     <message>
         <source>确定</source>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Ancho:</translation>
+        <translation>&amp;Ancho:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Alto:</translation>
+        <translation>A&amp;lto:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Minas:</translation>
+        <translation>&amp;Minas:</translation>
     </message>
     <message>
         <source>确定</source>

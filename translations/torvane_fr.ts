@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Largeur&#xa0;:</translation>
+        <translation>&amp;Largeur&#xa0;:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Hauteur&#xa0;:</translation>
+        <translation>&amp;Hauteur&#xa0;:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Mines&#xa0;:</translation>
+        <translation>&amp;Mines&#xa0;:</translation>
     </message>
     <message>
         <source>确定</source>

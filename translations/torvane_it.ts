@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Larghezza:</translation>
+        <translation>&amp;Larghezza:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Altezza:</translation>
+        <translation>&amp;Altezza:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Mine:</translation>
+        <translation>&amp;Mine:</translation>
     </message>
     <message>
         <source>确定</source>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>幅：</translation>
+        <translation>幅(&amp;W)：</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>高さ：</translation>
+        <translation>高さ(&amp;H)：</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>地雷数：</translation>
+        <translation>地雷数(&amp;M)：</translation>
     </message>
     <message>
         <source>确定</source>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>너비:</translation>
+        <translation>너비(&amp;W):</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>높이:</translation>
+        <translation>높이(&amp;H):</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>지뢰 수:</translation>
+        <translation>지뢰 수(&amp;M):</translation>
     </message>
     <message>
         <source>确定</source>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Szerokość:</translation>
+        <translation>&amp;Szerokość:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Wysokość:</translation>
+        <translation>&amp;Wysokość:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Liczba min:</translation>
+        <translation>&amp;Liczba min:</translation>
     </message>
     <message>
         <source>确定</source>

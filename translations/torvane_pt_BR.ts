@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Largura:</translation>
+        <translation>&amp;Largura:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Altura:</translation>
+        <translation>Al&amp;tura:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Minas:</translation>
+        <translation>&amp;Minas:</translation>
     </message>
     <message>
         <source>确定</source>

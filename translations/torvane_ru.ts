@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Ширина:</translation>
+        <translation>&amp;Ширина:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Высота:</translation>
+        <translation>&amp;Высота:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Мин:</translation>
+        <translation>&amp;Мин:</translation>
     </message>
     <message>
         <source>确定</source>

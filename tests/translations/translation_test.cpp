@@ -360,6 +360,48 @@ TEST(Translation, EveryShippedLanguageIsWholeFitsAndKeepsItsAccelerators) {
     }
 }
 
+// In every language but Chinese each caption of the custom size has an access key of its own,
+// which takes the keyboard to its box; in Chinese the captions stay as they are written.
+TEST(Translation, EachCustomSizeCaptionReachesItsBoxByItsAccessKey) {
+    std::vector<QString> languages{sourceLanguage};
+    for (const TranslationFile& file : shippedTranslations()) {
+        languages.push_back(file.language);
+    }
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        const Installed installed(captionTranslator({language}));
+        Windows windows;
+        QDialog& custom = windows.open(controlName::customItem);
+        custom.setModal(false);
+        custom.show();
+        custom.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&custom));
+        const bool chinese = language == sourceLanguage || language == u"zh_TW";
+        std::set<QKeySequence> keys;
+        for (int i = 0; i < 3; ++i) {
+            const auto& caption =
+                control<QLabel>(custom, controlName::indexed(controlName::customCaption, i));
+            auto& box = control<QLineEdit>(custom, controlName::indexed(controlName::customBox, i));
+            EXPECT_EQ(caption.buddy(), &box);
+            const QKeySequence key = QKeySequence::mnemonic(caption.text());
+            EXPECT_EQ(key.isEmpty(), chinese) << caption.text().toStdString();
+            if (key.isEmpty()) {
+                continue;
+            }
+            keys.insert(key);
+            control<QPushButton>(custom, controlName::customOk).setFocus();
+            // Not through keySequence: QTest types ASCII only, and Cyrillic keys are not.
+            const Qt::Key code = key[0].key();
+            QTest::sendKeyEvent(QTest::Click, &custom, code,
+                                QString(QChar(static_cast<char16_t>(code))).toLower(),
+                                Qt::AltModifier);
+            EXPECT_TRUE(box.hasFocus()) << key.toString().toStdString();
+        }
+        EXPECT_EQ(keys.size(), chinese ? 0u : 3u);
+        custom.hide();
+    }
+}
+
 // The prompt offers a name in the player's language, and a level nobody has won shows one; the
 // name a record keeps is stored as it was given.
 TEST(Translation, TheNameOfferedIsTranslatedButStoredNamesAreNot) {
