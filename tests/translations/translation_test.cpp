@@ -3,6 +3,7 @@
 #include "app/testing/testing_program.h"
 #include "app/translation.h"
 #include "dialogs/name_prompt.h"
+#include "dialogs/scores_dialog.h"
 #include "dialogs/testing/fake_modal_runner.h"
 #include "platform/control_names.h"
 #include "store/best_times.h"
@@ -21,6 +22,7 @@
 #include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
@@ -360,6 +362,66 @@ TEST(Translation, EveryShippedLanguageIsWholeFitsAndKeepsItsAccelerators) {
     }
 }
 
+// The name the prompt offers, repeated to the longest a name may be.
+QString longestName(const QString& offered) {
+    QString name;
+    while (name.size() < store::BestTimes::maxCaptionLength) {
+        name += offered + u' ';
+    }
+    name.truncate(store::BestTimes::maxCaptionLength);
+    if (name.endsWith(u' ')) {
+        name.back() = offered.front();
+    }
+    return name;
+}
+
+// Every name shows whole, each row's caption leaves a gap before its time, and the dialog still
+// fits the screen; in Chinese, with the names of its design, it keeps its design's size.
+TEST(Translation, BestTimesShowsEveryNameWholeInEveryLanguage) {
+    std::vector<QString> languages{sourceLanguage};
+    for (const TranslationFile& file : shippedTranslations()) {
+        languages.push_back(file.language);
+    }
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        const Installed installed(captionTranslator({language}));
+        Windows windows;
+        auto& scores =
+            dynamic_cast<dialogs::ScoresDialog&>(windows.open(controlName::bestTimesItem));
+        const QString offered = dialogs::NamePrompt::unnamedHolder();
+        if (language == sourceLanguage) {
+            store::BestTimes design;
+            design.setTime(1, QStringLiteral("35"));
+            design.setName(1, offered);
+            scores.showTable(design);
+            EXPECT_EQ(scores.size(), QSize(304, 137));
+        }
+        const QString longest = longestName(offered);
+        ASSERT_EQ(longest.size(), store::BestTimes::maxCaptionLength);
+        for (const QString& name : {offered, longest}) {
+            SCOPED_TRACE(name.toStdString());
+            store::BestTimes table;
+            for (int level = 0; level < store::BestTimes::levelCount; ++level) {
+                table.setTime(level, QString::number(100 + level));
+                table.setName(level, level == 1 ? name : offered);
+            }
+            scores.showTable(table);
+            EXPECT_EQ(cutCaptions(scores), QStringList());
+            for (int level = 0; level < store::BestTimes::levelCount; ++level) {
+                const auto& caption = control<QLabel>(
+                    scores, controlName::indexed(controlName::bestTimesRowCaption, level));
+                const auto& time = control<QLabel>(
+                    scores, controlName::indexed(controlName::bestTimesEntry, 2 * level));
+                EXPECT_GE(time.x() - (caption.x() + caption.sizeHint().width()), 6)
+                    << caption.text().toStdString();
+            }
+            const QRect screen = scores.screen()->availableGeometry();
+            EXPECT_LE(scores.frameSize().width(), screen.width());
+            EXPECT_LE(scores.frameSize().height(), screen.height());
+        }
+    }
+}
+
 // In every language but Chinese each caption of the custom size has an access key of its own,
 // which takes the keyboard to its box; in Chinese the captions stay as they are written.
 TEST(Translation, EachCustomSizeCaptionReachesItsBoxByItsAccessKey) {
@@ -578,8 +640,10 @@ int main(int argc, char* argv[]) {
     // The C locale, with a LANGUAGE list that Qt still reports as UI languages.
     qputenv("LC_ALL", "C");
     qputenv("LANGUAGE", "en_US");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The smallest screen the game is made for: the longest names must still fit it.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TORVANE_SMALL_SCREEN);
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
