@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Sigue así</translation>
+        <translation>Nuevo récord</translation>
     </message>
     <message>
         <source>无名菜鸟</source>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Continua così</translation>
+        <translation>Nuovo record</translation>
     </message>
     <message>
         <source>无名菜鸟</source>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>この調子で</translation>
+        <translation>新記録</translation>
     </message>
     <message>
         <source>无名菜鸟</source>

@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>계속 힘내세요</translation>
+        <translation>신기록</translation>
     </message>
     <message>
         <source>无名菜鸟</source>

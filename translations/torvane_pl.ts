@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Tak trzymaj</translation>
+        <translation>Nowy rekord</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
