@@ -191,6 +191,29 @@ TEST(MainWindow, F2AndTheFaceStartANewGameAndTheFieldGetsTheFocus) {
     EXPECT_TRUE(program.field().hasFocus());
 }
 
+// F10 opens the game menu, as Alt+G does, with the keyboard on its first item.
+TEST(MainWindow, F10AndAltGOpenTheGameMenu) {
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    for (const Row r :
+         {Row{"F10", Qt::Key_F10, Qt::NoModifier}, Row{"Alt+G", Qt::Key_G, Qt::AltModifier}}) {
+        SCOPED_TRACE(r.name);
+        TestingProgram program;
+        program.playLevel(game::Beginner);
+        program.window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window()));
+        auto& menu = control<QMenu>(program.window(), controlName::gameMenu);
+        ASSERT_FALSE(menu.isVisible());
+        QTest::keyClick(&program.window(), r.key, r.modifiers);
+        EXPECT_TRUE(QTest::qWaitFor([&menu] { return menu.isVisible(); }, 1000));
+        EXPECT_EQ(program.window().menuBar()->activeAction(), menu.menuAction());
+        menu.close();
+    }
+}
+
 // A screen reader hears the counter's number with what it counts, and the game's state.
 TEST(MainWindow, StatusItemsTellTheirMeaningToAssistiveTools) {
     TestingProgram program;
