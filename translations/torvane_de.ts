@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Breite:</translation>
+        <translation>&amp;Breite:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Höhe:</translation>
+        <translation>&amp;Höhe:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Minen:</translation>
+        <translation>&amp;Minen:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Weiter so</translation>
+        <translation>Neuer Rekord</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>Noch verdeckte sichere Felder; klicken, um die noch nicht markierten Minen zu zeigen</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>Minen übrig: %1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>Sichere Felder übrig: %1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>Verloren: auf eine Mine getreten</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>Neues Spiel: ein Feld drücken, um zu beginnen</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,13 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>Spielzeit in Sekunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>Zeit: %n Sekunde</numerusform>
+            <numerusform>Zeit: %n Sekunden</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

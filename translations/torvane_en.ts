@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Width:</translation>
+        <translation>&amp;Width:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Height:</translation>
+        <translation>&amp;Height:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Mines:</translation>
+        <translation>&amp;Mines:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>Safe cells still covered; click to show the mines not yet flagged</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>Mines left: %1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>Safe cells left: %1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>Lost: a mine was opened</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>Ready: press a cell of the field to begin</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,13 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>Elapsed time in seconds</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>Time: %n second</numerusform>
+            <numerusform>Time: %n seconds</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

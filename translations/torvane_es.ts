@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Ancho:</translation>
+        <translation>&amp;Ancho:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Alto:</translation>
+        <translation>A&amp;lto:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Minas:</translation>
+        <translation>&amp;Minas:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Sigue así</translation>
+        <translation>Nuevo récord</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>Casillas seguras aún cubiertas; haz clic para ver las minas sin marcar</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>Minas restantes: %1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>Casillas seguras restantes: %1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>Perdida: has pisado una mina</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>Partida nueva: pulse una casilla para empezar</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,13 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>Tiempo de esta partida, en segundos</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>Tiempo: %n segundo</numerusform>
+            <numerusform>Tiempo: %n segundos</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Largeur&#xa0;:</translation>
+        <translation>&amp;Largeur&#xa0;:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Hauteur&#xa0;:</translation>
+        <translation>&amp;Hauteur&#xa0;:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Mines&#xa0;:</translation>
+        <translation>&amp;Mines&#xa0;:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Continuez comme ça</translation>
+        <translation>Nouveau record</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>Cases sûres encore couvertes&#xa0;; cliquez pour afficher les mines pas encore signalées</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>Mines restantes&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>Cases sûres restantes&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>Perdu&#xa0;: vous avez marché sur une mine</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>Nouvelle partie&#xa0;: appuyez sur une case pour commencer</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,13 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>Durée de la partie, en secondes</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>Temps&#xa0;: %n seconde</numerusform>
+            <numerusform>Temps&#xa0;: %n secondes</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Larghezza:</translation>
+        <translation>&amp;Larghezza:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Altezza:</translation>
+        <translation>&amp;Altezza:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Mine:</translation>
+        <translation>&amp;Mine:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Continua così</translation>
+        <translation>Nuovo record</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>Caselle sicure ancora coperte; fai clic per vedere le mine non ancora segnalate</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>Mine rimaste: %1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>Caselle sicure rimaste: %1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>Persa: hai calpestato una mina</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>Nuova partita: premere una casella per iniziare</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,13 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>Tempo di questa partita, in secondi</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>Tempo: %n secondo</numerusform>
+            <numerusform>Tempo: %n secondi</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>幅：</translation>
+        <translation>幅(&amp;W)：</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>高さ：</translation>
+        <translation>高さ(&amp;H)：</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>地雷数：</translation>
+        <translation>地雷数(&amp;M)：</translation>
     </message>
     <message>
         <source>确定</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>この調子で</translation>
+        <translation>新記録</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>開いていない安全なマスの数。クリックすると旗を立てていない地雷の数を表示します</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>残り地雷：%1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>残り安全マス：%1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>失敗：地雷を踏みました</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>新しいゲーム：マスを押すと始まります</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,12 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>このゲームの経過時間（秒）</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>時間：%n 秒</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>너비:</translation>
+        <translation>너비(&amp;W):</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>높이:</translation>
+        <translation>높이(&amp;H):</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>지뢰 수:</translation>
+        <translation>지뢰 수(&amp;M):</translation>
     </message>
     <message>
         <source>确定</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>계속 힘내세요</translation>
+        <translation>신기록</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>아직 열지 않은 안전한 칸 수. 클릭하면 깃발을 꽂지 않은 지뢰 수를 표시합니다</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>남은 지뢰: %1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>남은 안전 칸: %1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>패배: 지뢰를 밟았습니다</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>새 게임: 칸을 눌러 시작하세요</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,12 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>이번 게임 시간(초)</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>시간: %n초</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

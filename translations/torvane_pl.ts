@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Szerokość:</translation>
+        <translation>&amp;Szerokość:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Wysokość:</translation>
+        <translation>&amp;Wysokość:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Liczba min:</translation>
+        <translation>&amp;Liczba min:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Tak trzymaj</translation>
+        <translation>Nowy rekord</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>Zakryte bezpieczne pola; kliknij, aby pokazać nieoznaczone miny</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>Pozostałe miny: %1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>Pozostałe bezpieczne pola: %1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>Przegrana: odkryto minę</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>Nowa gra: naciśnij pole, aby zacząć</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,14 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>Czas tej gry w sekundach</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>Czas: %n sekunda</numerusform>
+            <numerusform>Czas: %n sekundy</numerusform>
+            <numerusform>Czas: %n sekund</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

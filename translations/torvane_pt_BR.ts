@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Largura:</translation>
+        <translation>&amp;Largura:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Altura:</translation>
+        <translation>Al&amp;tura:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Minas:</translation>
+        <translation>&amp;Minas:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Continue assim</translation>
+        <translation>Novo recorde</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>Casas seguras ainda fechadas; clique para mostrar as minas ainda não marcadas</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>Minas restantes: %1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>Casas seguras restantes: %1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>Derrota: você pisou em uma mina</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>Novo jogo: pressione uma casa para começar</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,13 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>Tempo desta partida, em segundos</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>Tempo: %n segundo</numerusform>
+            <numerusform>Tempo: %n segundos</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -48,15 +48,15 @@
     </message>
     <message>
         <source>宽度：</source>
-        <translation>Ширина:</translation>
+        <translation>&amp;Ширина:</translation>
     </message>
     <message>
         <source>高度：</source>
-        <translation>Высота:</translation>
+        <translation>&amp;Высота:</translation>
     </message>
     <message>
         <source>雷数：</source>
-        <translation>Мин:</translation>
+        <translation>&amp;Мин:</translation>
     </message>
     <message>
         <source>确定</source>
@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>继续努力</source>
-        <translation>Так держать</translation>
+        <translation>Новый рекорд</translation>
     </message>
     <message>
         <source>无名菜鸟</source>
@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>Число ещё закрытых безопасных клеток; щёлкните, чтобы показать мины без флажка</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>Осталось мин: %1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>Осталось безопасных клеток: %1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>Поражение: вы наступили на мину</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>Новая игра: нажмите на клетку, чтобы начать</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,14 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>Время этой игры в секундах</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>Время: %n секунда</numerusform>
+            <numerusform>Время: %n секунды</numerusform>
+            <numerusform>Время: %n секунд</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

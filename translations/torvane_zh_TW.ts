@@ -135,6 +135,14 @@
         <source>未翻开的安全格数；单击改为显示未标记的地雷数</source>
         <translation>未翻開的安全格數；按一下改為顯示未標記的地雷數</translation>
     </message>
+    <message>
+        <source>剩余地雷：%1</source>
+        <translation>剩餘地雷：%1</translation>
+    </message>
+    <message>
+        <source>剩余安全格：%1</source>
+        <translation>剩餘安全格：%1</translation>
+    </message>
 </context>
 <context>
     <name>torvane::status::FaceButton</name>
@@ -153,6 +161,10 @@
     <message>
         <source>失败：踩到了地雷</source>
         <translation>失敗：踩到了地雷</translation>
+    </message>
+    <message>
+        <source>新的一局：按下雷区中的格子开始</source>
+        <translation>新的一局：按下雷區中的格子開始</translation>
     </message>
 </context>
 <context>
@@ -204,6 +216,12 @@
     <message>
         <source>本局用时（秒）</source>
         <translation>本局耗時（秒）</translation>
+    </message>
+    <message numerus="yes">
+        <source>用时：%n 秒</source>
+        <translation>
+            <numerusform>用時：%n 秒</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

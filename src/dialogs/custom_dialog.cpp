@@ -34,6 +34,8 @@ CustomDialog::CustomDialog(QWidget* parent) : QDialog(parent) {
         box->setGeometry(twipsRect(boxLeft, boxTops[i], 705, 285));
         // The boxes store the size between uses: never cut a text short.
         box->setMaxLength(std::numeric_limits<int>::max());
+        // The caption names its box to a screen reader, and its access key reaches it.
+        label->setBuddy(box);
         boxes_[i] = box;
     }
 

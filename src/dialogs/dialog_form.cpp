@@ -51,7 +51,9 @@ int shortfall(const QWidget& control) {
     return 0;
 }
 
-void widen(QWidget& control, int extra) {
+} // namespace
+
+void widenColumn(QWidget& control, int extra) {
     QWidget* parent = control.parentWidget();
     const QRect old = control.geometry();
     for (QWidget* sibling : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -67,16 +69,14 @@ void widen(QWidget& control, int extra) {
     if (parent->isWindow()) {
         parent->setFixedSize(parent->width() + extra, parent->height());
     } else {
-        widen(*parent, extra);
+        widenColumn(*parent, extra);
     }
 }
-
-} // namespace
 
 void makeRoomForCaptions(QDialog& dialog) {
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
         if (const int extra = shortfall(*control); extra > 0) {
-            widen(*control, extra);
+            widenColumn(*control, extra);
         }
     }
 }

@@ -5,6 +5,7 @@
 
 class QDialog;
 class QLabel;
+class QWidget;
 
 namespace torvane::dialogs {
 
@@ -16,6 +17,10 @@ void setUpDialogForm(QDialog& dialog, QLatin1StringView objectName, const QStrin
 // A caption stays at the size of its design unless its text, translated, needs more: then it
 // widens up to `right`, in its parent's coordinates, rather than be cut.
 void widenToFit(QLabel& caption, int right);
+
+// Widens a control by `extra` pixels (narrows it when negative) with the like controls of its
+// column; what lies to its right moves over, and its parents and the dialog grow by as much.
+void widenColumn(QWidget& control, int extra);
 
 // Then, for what still does not fit: a label, button or group box whose translated caption needs
 // more room than its design gives widens, with the like controls of its column; what lies to its

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace torvane::dialogs {
 
@@ -17,6 +18,8 @@ constexpr int rowTop(int level) {
     return 1080 - 360 * level;
 }
 constexpr int timeLeft = 1560;
+// Room between a row's caption and its time, whatever the caption's language.
+constexpr int captionGap = 8;
 
 QLabel* makeLabel(const QString& caption, const QString& name, const QRect& rect, QWidget* parent) {
     QLabel* label = new QLabel(caption, parent);
@@ -38,12 +41,15 @@ ScoresDialog::ScoresDialog(QWidget* parent) : QDialog(parent) {
 
     const QString rowCaptions[store::BestTimes::levelCount] = {tr("菜鸟玩家："), tr("中级玩家："),
                                                                tr("专业玩家：")};
-    for (int level = 0; level < store::BestTimes::levelCount; ++level) {
+    // Made top row first: a screen reader reads the rows in the order the children were made.
+    std::array<QLabel*, store::BestTimes::levelCount> captions{};
+    for (int level = store::BestTimes::levelCount - 1; level >= 0; --level) {
         const int top = rowTop(level);
-        widenToFit(*makeLabel(rowCaptions[level],
-                              controlName::indexed(controlName::bestTimesRowCaption, level),
-                              twipsRect(240, top, 1095, 255), frame),
-                   pixels(timeLeft) - 4);
+        QLabel* caption = makeLabel(rowCaptions[level],
+                                    controlName::indexed(controlName::bestTimesRowCaption, level),
+                                    twipsRect(240, top, 1095, 255), frame);
+        widenToFit(*caption, pixels(timeLeft) - captionGap);
+        captions[static_cast<std::size_t>(level)] = caption;
         entries_[2 * level] =
             makeLabel({}, controlName::indexed(controlName::bestTimesEntry, 2 * level),
                       twipsRect(timeLeft, top, 735, 255), frame);
@@ -57,7 +63,16 @@ ScoresDialog::ScoresDialog(QWidget* parent) : QDialog(parent) {
     ok->setGeometry(twipsRect(3480, 1680, 975, 295));
     ok->setDefault(true);
     ok->setFocus();
+    // A caption wider than its room pushes the times over, keeping the gap before them.
+    QLabel* widest = *std::max_element(captions.begin(), captions.end(), [](auto* a, auto* b) {
+        return a->sizeHint().width() < b->sizeHint().width();
+    });
+    const int room = pixels(timeLeft) - captionGap - widest->x();
+    if (const int shortfall = widest->sizeHint().width() - room; shortfall > 0) {
+        widenColumn(*widest, shortfall);
+    }
     makeRoomForCaptions(*this);
+    builtNameWidth_ = entries_[1]->width();
     connect(ok, &QPushButton::clicked, this, &QDialog::hide);
 }
 
@@ -70,6 +85,18 @@ void ScoresDialog::showTable(const store::BestTimes& bestTimes) {
         const bool unwon = time == store::BestTimes::noTime && name == store::BestTimes::noName;
         entries_[static_cast<std::size_t>(2 * level)]->setText(time);
         entries_[static_cast<std::size_t>(2 * level + 1)]->setText(unwon ? tr("匿名") : name);
+    }
+    fitNames();
+}
+
+void ScoresDialog::fitNames() {
+    int needed = builtNameWidth_;
+    for (int level = 0; level < store::BestTimes::levelCount; ++level) {
+        needed =
+            std::max(needed, entries_[static_cast<std::size_t>(2 * level + 1)]->sizeHint().width());
+    }
+    if (const int extra = needed - entries_[1]->width(); extra != 0) {
+        widenColumn(*entries_[1], extra);
     }
 }
 

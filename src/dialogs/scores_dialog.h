@@ -9,7 +9,8 @@ class QLabel;
 
 namespace torvane::dialogs {
 
-// Shows the best-times table: a row a preset level, expert at the top.
+// Shows the best-times table: a row a preset level, expert at the top, read in that order too.
+// Every name shows whole: the name column, and the dialog, grow for the longest.
 class ScoresDialog : public QDialog {
     Q_OBJECT
 
@@ -22,7 +23,11 @@ class ScoresDialog : public QDialog {
     void reject() override;
 
   private:
+    // The name column as wide as the longest name, never narrower than it was built.
+    void fitNames();
+
     std::array<QLabel*, store::BestTimes::captionCount> entries_{};
+    int builtNameWidth_ = 0;
 };
 
 } // namespace torvane::dialogs

@@ -11,6 +11,8 @@ class CounterLabel : public StatusLabel {
   public:
     explicit CounterLabel(QWidget* parent = nullptr);
     void showCount(int value, bool minesLeftMode);
+    // What a mouse click does, for those who press the counter another way (a screen reader).
+    void click();
 
   signals:
     void clicked();

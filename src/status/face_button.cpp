@@ -41,24 +41,30 @@ void drawFace(QPainter& p, const QRectF& box, game::Face face) {
 
 } // namespace
 
-void FaceButton::showFace(game::Face face) {
+void FaceButton::showFace(game::Face face, game::Phase phase) {
+    if (phase != phase_) {
+        phase_ = phase;
+        describeFace();
+    }
     if (face != face_) {
         face_ = face;
-        describeFace();
         update();
     }
 }
 
 // The colour and the mouth are the state; a screen reader hears it in words.
 void FaceButton::describeFace() {
-    switch (face_) {
-    case game::Face::Playing:
+    switch (phase_) {
+    case game::Phase::Ready:
+        setAccessibleDescription(tr("新的一局：按下雷区中的格子开始"));
+        break;
+    case game::Phase::Playing:
         setAccessibleDescription(tr("游戏进行中"));
         break;
-    case game::Face::Won:
+    case game::Phase::Won:
         setAccessibleDescription(tr("胜利"));
         break;
-    case game::Face::Lost:
+    case game::Phase::Lost:
         setAccessibleDescription(tr("失败：踩到了地雷"));
         break;
     }

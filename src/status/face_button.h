@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/cell_state.h"
+#include "game/game.h"
 
 #include <QPushButton>
 
@@ -12,7 +13,9 @@ class FaceButton : public QPushButton {
     Q_OBJECT
   public:
     explicit FaceButton(QWidget* parent = nullptr);
-    void showFace(game::Face face);
+    // The face drawn is the face's state; what a screen reader hears follows the game's phase,
+    // which also tells a game not yet begun from one being played.
+    void showFace(game::Face face, game::Phase phase);
     game::Face face() const { return face_; }
     QColor backColour() const;
 
@@ -23,6 +26,7 @@ class FaceButton : public QPushButton {
     void describeFace();
 
     game::Face face_ = game::Face::Playing;
+    game::Phase phase_ = game::Phase::Ready;
 };
 
 } // namespace torvane::status

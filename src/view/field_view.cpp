@@ -6,6 +6,7 @@
 #include "view/raster_blit.h"
 #include "view/tile_sheet.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -29,10 +30,24 @@ std::optional<game::Action> actionOf(Qt::MouseButton button) {
     }
 }
 
+// A frame's role is a window's to a screen reader: the field is a picture of the board.
+QAccessibleInterface* accessibleField(const QString& className, QObject* object) {
+    auto* field = qobject_cast<FieldView*>(object);
+    if (field == nullptr || className != QLatin1String(FieldView::staticMetaObject.className())) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(field, QAccessible::Graphic);
+}
+
 } // namespace
 
 FieldView::FieldView(QWidget* parent)
     : QFrame(parent), tiles_(TileShape(tileSheet(), QPoint(maskColumn, 0))) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&accessibleField);
+        return true;
+    }();
+    (void)factoryInstalled;
     setObjectName(controlName::field);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(border);

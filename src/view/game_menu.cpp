@@ -56,6 +56,13 @@ void MainWindow::buildMenu() {
             &MainWindow::bestTimesRequested);
     separator(controlName::separatorAfterBestTimes);
     connect(add(controlName::exitItem, tr("退出(&X)")), &QAction::triggered, this, &QWidget::close);
+
+    // F10 opens the menu bar on GNOME and KDE; players bring the habit.
+    auto* openMenu = new QAction(this);
+    openMenu->setShortcut(Qt::Key_F10);
+    addAction(openMenu);
+    connect(openMenu, &QAction::triggered, this,
+            [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
 }
 
 } // namespace torvane::view

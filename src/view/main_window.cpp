@@ -50,6 +50,7 @@ MainWindow::MainWindow(const game::Game& game, QWidget* parent)
     field_->setAccessibleName(tr("雷区"));
     field_->setAccessibleDescription(tr("六角形雷区：左键翻开格子，右键插上或拔掉旗子"));
     face_->setAccessibleName(tr("新游戏"));
+    clockLabel_->setAccessibleName(tr("用时：%n 秒", nullptr, 0));
     clockLabel_->setAccessibleDescription(tr("本局用时（秒）"));
     setTabOrder(field_, face_);
 
@@ -94,10 +95,13 @@ void MainWindow::showChange(const game::Change& change) {
 
 void MainWindow::showStatus() {
     counter_->showCount(game_.counterValue(), game_.showsMinesLeft());
-    face_->showFace(game_.face());
-    const QString seconds = platform::decimalText(game_.clock().seconds);
-    if (clockLabel_->text() != seconds) {
-        clockLabel_->setText(seconds);
+    face_->showFace(game_.face(), game_.phase());
+    const int seconds = game_.clock().seconds;
+    const QString text = platform::decimalText(seconds);
+    if (clockLabel_->text() != text) {
+        clockLabel_->setText(text);
+        // The unit too: a bare number could be anything.
+        clockLabel_->setAccessibleName(tr("用时：%n 秒", nullptr, seconds));
     }
 }
 

@@ -40,19 +40,36 @@ bool willUseX11() {
 
 } // namespace
 
+namespace {
+
+double desktopScaleOf(double logicalDpi) {
+    return logicalDpi > 0 ? logicalDpi / standardDpi : 1.0;
+}
+
+} // namespace
+
+QSize framedBiggestWindow(int factor, double logicalDpi) {
+    return biggestWindow() * factor + frameAtSingleScale * desktopScaleOf(logicalDpi);
+}
+
 int wholeScaleFactor(QSize available, double logicalDpi) {
-    const double desktopScale = logicalDpi > 0 ? logicalDpi / standardDpi : 1.0;
+    const double desktopScale = desktopScaleOf(logicalDpi);
     const double whole = std::floor(desktopScale);
     int factor = std::max(1, static_cast<int>(desktopScale - whole > 0.5 ? whole + 1 : whole));
-    const QSize frame = frameAtSingleScale * desktopScale;
     while (factor > 1) {
-        const QSize window = biggestWindow() * factor + frame;
+        const QSize window = framedBiggestWindow(factor, logicalDpi);
         if (window.width() <= available.width() && window.height() <= available.height()) {
             break;
         }
         --factor;
     }
     return factor;
+}
+
+int toolkitScaleFactor(double logicalDpi) {
+    const double desktopScale = desktopScaleOf(logicalDpi);
+    const double whole = std::floor(desktopScale);
+    return std::max(1, static_cast<int>(desktopScale - whole >= 0.75 ? whole + 1 : whole));
 }
 
 void chooseWholeScaleFactors() {
@@ -86,11 +103,8 @@ void chooseWholeScaleFactors() {
     }
     // The toolkit ignores screen factors that are all 1 and rounds the desktop's scale itself
     // (up from .75, the same for every X monitor): a global factor undoes its rounding.
-    const double desktopScale = dpi / standardDpi;
-    const double whole = std::floor(desktopScale);
-    const double toolkits = std::max(1.0, desktopScale - whole >= 0.75 ? whole + 1 : whole);
-    if (toolkits > 1) {
-        qputenv("QT_SCALE_FACTOR", QByteArray::number(1 / toolkits, 'g', 17));
+    if (const int toolkits = toolkitScaleFactor(dpi); toolkits > 1) {
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(1.0 / toolkits, 'g', 17));
     }
 }
 

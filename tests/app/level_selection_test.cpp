@@ -1,5 +1,6 @@
 #include "app/testing/testing_program.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
@@ -190,6 +191,29 @@ TEST(MainWindow, F2AndTheFaceStartANewGameAndTheFieldGetsTheFocus) {
     EXPECT_TRUE(program.field().hasFocus());
 }
 
+// F10 opens the game menu, as Alt+G does, with the keyboard on its first item.
+TEST(MainWindow, F10AndAltGOpenTheGameMenu) {
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    for (const Row r :
+         {Row{"F10", Qt::Key_F10, Qt::NoModifier}, Row{"Alt+G", Qt::Key_G, Qt::AltModifier}}) {
+        SCOPED_TRACE(r.name);
+        TestingProgram program;
+        program.playLevel(game::Beginner);
+        program.window().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&program.window()));
+        auto& menu = control<QMenu>(program.window(), controlName::gameMenu);
+        ASSERT_FALSE(menu.isVisible());
+        QTest::keyClick(&program.window(), r.key, r.modifiers);
+        EXPECT_TRUE(QTest::qWaitFor([&menu] { return menu.isVisible(); }, 1000));
+        EXPECT_EQ(program.window().menuBar()->activeAction(), menu.menuAction());
+        menu.close();
+    }
+}
+
 // A screen reader hears the counter's number with what it counts, and the game's state.
 TEST(MainWindow, StatusItemsTellTheirMeaningToAssistiveTools) {
     TestingProgram program;
@@ -202,7 +226,8 @@ TEST(MainWindow, StatusItemsTellTheirMeaningToAssistiveTools) {
     QTest::mouseClick(&counter, Qt::LeftButton);
     EXPECT_TRUE(counter.accessibleDescription().startsWith(u"未翻开的安全格数"));
     EXPECT_EQ(face.accessibleName(), u"新游戏");
-    EXPECT_EQ(face.accessibleDescription(), u"游戏进行中");
+    // Before the first press the game has not begun.
+    EXPECT_EQ(face.accessibleDescription(), u"新的一局：按下雷区中的格子开始");
     program.pressCell(Qt::LeftButton, {0, 7});
     ASSERT_EQ(face.face(), game::Face::Lost);
     EXPECT_EQ(face.accessibleDescription(), u"失败：踩到了地雷");
@@ -211,9 +236,12 @@ TEST(MainWindow, StatusItemsTellTheirMeaningToAssistiveTools) {
     program.pressCell(Qt::LeftButton, {0, 0});
     ASSERT_EQ(face.face(), game::Face::Won);
     EXPECT_EQ(face.accessibleDescription(), u"胜利");
-    EXPECT_FALSE(
-        control<QLabel>(program.window(), controlName::clock).accessibleDescription().isEmpty());
+    const auto& clock = control<QLabel>(program.window(), controlName::clock);
+    EXPECT_FALSE(clock.accessibleDescription().isEmpty());
+    EXPECT_EQ(clock.accessibleName(), u"用时：0 秒");
     EXPECT_FALSE(program.field().accessibleName().isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&program.field())->role(),
+              QAccessible::Graphic);
 }
 
 } // namespace

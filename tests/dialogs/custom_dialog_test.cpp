@@ -2,6 +2,7 @@
 #include "platform/control_names.h"
 #include "view/testing/controls.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,6 +95,24 @@ TEST(CustomDialog, TabVisitsTheBoxesThenTheButtons) {
     }
     expected << controlName::customOk << controlName::customCancel << expected.first();
     EXPECT_EQ(visited, expected);
+}
+
+// Each box is named by its caption and says which label names it, so a reader tells them apart.
+TEST(CustomDialog, EachBoxIsLabelledByItsCaption) {
+    CustomDialog dialog;
+    const char* captions[3] = {"宽度：", "高度：", "雷数："};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(captions[i]);
+        const auto& caption =
+            control<QLabel>(dialog, controlName::indexed(controlName::customCaption, i));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&box(dialog, i));
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->role(), QAccessible::EditableText);
+        EXPECT_EQ(accessible->text(QAccessible::Name), QString::fromUtf8(captions[i]));
+        const auto labels = accessible->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1);
+        EXPECT_EQ(labels.front().first->object(), &caption);
+    }
 }
 
 // Every way of leaving the shown dialog hides it and hands back what was typed; only "确定"

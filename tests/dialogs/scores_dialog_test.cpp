@@ -3,6 +3,7 @@
 #include "platform/control_names.h"
 #include "view/testing/controls.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -133,6 +134,50 @@ TEST(ScoresDialog, AnUnwonLevelsNameIsShownInThePlayersLanguage) {
         EXPECT_EQ(entry(dialog, 3).text(), row.shown);
         QCoreApplication::removeTranslator(&translator);
     }
+}
+
+// A screen reader reads the rows as they are shown: expert first, each caption, time, name.
+TEST(ScoresDialog, RowsAreReadInTheOrderTheyAreShown) {
+    ScoresDialog dialog;
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(
+        &control<QGroupBox>(dialog, controlName::bestTimesFrame));
+    ASSERT_NE(frame, nullptr);
+    QStringList read;
+    for (int i = 0; i < frame->childCount(); ++i) {
+        read << frame->child(i)->object()->objectName();
+    }
+    QStringList shown;
+    for (int level = store::BestTimes::levelCount - 1; level >= 0; --level) {
+        shown << controlName::indexed(controlName::bestTimesRowCaption, level)
+              << controlName::indexed(controlName::bestTimesEntry, 2 * level)
+              << controlName::indexed(controlName::bestTimesEntry, 2 * level + 1);
+    }
+    EXPECT_EQ(read, shown);
+}
+
+// The name column grows for a long name and goes back to its design once the name is gone.
+TEST(ScoresDialog, TheNameColumnFollowsTheLongestName) {
+    ScoresDialog dialog;
+    dialog.showTable(store::BestTimes{});
+    const QSize design = dialog.size();
+    const QRect okDesign = okButton(dialog).geometry();
+    store::BestTimes table;
+    table.setTime(0, QStringLiteral("12"));
+    table.setName(0, QStringLiteral("Wilhelmina Maximiliane von Hohenzollern-Sigmaringen"));
+    dialog.showTable(table);
+    const QLabel& name = entry(dialog, 1);
+    EXPECT_GE(name.width(), name.sizeHint().width());
+    const int grown = name.width() - 81;
+    EXPECT_GT(grown, 0);
+    EXPECT_EQ(entry(dialog, 3).width(), name.width());
+    EXPECT_EQ(entry(dialog, 5).width(), name.width());
+    EXPECT_EQ(dialog.size(), design + QSize(grown, 0));
+    EXPECT_EQ(okButton(dialog).geometry(), okDesign.translated(grown, 0));
+
+    dialog.showTable(store::BestTimes{});
+    EXPECT_EQ(dialog.size(), design);
+    EXPECT_EQ(entry(dialog, 1).width(), 81);
+    EXPECT_EQ(okButton(dialog).geometry(), okDesign);
 }
 
 TEST(ScoresDialog, OnlyTheButtonTakesTheFocus) {

@@ -3,6 +3,8 @@
 #include "status/face_button.h"
 #include "status/status_label.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
@@ -63,6 +65,28 @@ TEST(CounterLabel, AClickIsAPressAndAReleaseInside) {
     EXPECT_EQ(clicks.count(), 2); // the second half of a double click is no click
 }
 
+// A screen reader hears what is counted with the number, and can press the counter.
+TEST(CounterLabel, IsNamedForWhatItCountsAndOffersItsPress) {
+    CounterLabel counter;
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&counter);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::StaticText);
+    counter.showCount(35, true);
+    const QString minesLeft = accessible->text(QAccessible::Name);
+    EXPECT_EQ(minesLeft, QStringLiteral("剩余地雷：35"));
+    counter.showCount(35, false);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("剩余安全格：35"));
+    counter.showCount(-1, true);
+    EXPECT_EQ(accessible->text(QAccessible::Name), QStringLiteral("剩余地雷：-1"));
+
+    QAccessibleActionInterface* actions = accessible->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    EXPECT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QSignalSpy clicks(&counter, &CounterLabel::clicked);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks.count(), 1);
+}
+
 // How far the mouth's middle lies below its ends, in half pixels, on the face as painted: a
 // smile dips, a frown rises, a straight mouth neither. Each column is searched from the face's
 // middle row down, below the eyes; the columns lie in pairs about the middle.
@@ -97,13 +121,44 @@ TEST(FaceButton, EachStatePaintsItsOwnFaceOnItsColour) {
                           State{"playing: a straight mouth on grey", game::Face::Playing,
                                 QColor(192, 192, 192), 0}}) {
         SCOPED_TRACE(s.name);
-        face.showFace(s.face);
+        face.showFace(s.face, game::Phase::Playing);
         EXPECT_EQ(face.face(), s.face);
         EXPECT_EQ(face.backColour(), s.colour);
         const QImage picture = face.grab().toImage();
         EXPECT_EQ(picture.pixelColor(2, 2), s.colour);
         const int dip = mouthDip(picture);
         EXPECT_EQ((dip > 0) - (dip < 0), s.dipSign) << "dip " << dip;
+    }
+}
+
+// The face drawn is its state's, but what a reader hears tells a game not yet begun from one
+// being played.
+TEST(FaceButton, ItsDescriptionFollowsThePhase) {
+    FaceButton face;
+    struct Row {
+        const char* name;
+        game::Face face;
+        game::Phase phase;
+        const char* description;
+    };
+    const QImage playingFace = [&face] {
+        face.showFace(game::Face::Playing, game::Phase::Playing);
+        return face.grab().toImage();
+    }();
+    for (const Row r :
+         {Row{"ready", game::Face::Playing, game::Phase::Ready, "新的一局：按下雷区中的格子开始"},
+          Row{"playing", game::Face::Playing, game::Phase::Playing, "游戏进行中"},
+          Row{"won", game::Face::Won, game::Phase::Won, "胜利"},
+          Row{"lost", game::Face::Lost, game::Phase::Lost, "失败：踩到了地雷"},
+          Row{"ready again", game::Face::Playing, game::Phase::Ready,
+              "新的一局：按下雷区中的格子开始"}}) {
+        SCOPED_TRACE(r.name);
+        face.showFace(r.face, r.phase);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(&face)->text(QAccessible::Description),
+                  QString::fromUtf8(r.description));
+        if (r.face == game::Face::Playing) {
+            EXPECT_EQ(face.grab().toImage(), playingFace);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 #include "app/testing/testing_program.h"
 #include "app/translation.h"
 #include "dialogs/name_prompt.h"
+#include "dialogs/scores_dialog.h"
 #include "dialogs/testing/fake_modal_runner.h"
 #include "platform/control_names.h"
 #include "store/best_times.h"
@@ -20,10 +21,12 @@
 #include <QProcessEnvironment>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <array>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -99,7 +102,19 @@ TranslationFile read(const QString& path) {
             source = xml.readElementText();
         } else if (xml.name() == u"translation") {
             const QString type = xml.attributes().value(QStringLiteral("type")).toString();
-            const QString text = xml.readElementText();
+            // A message with plural forms holds them as elements; any empty one is a fault.
+            QStringList forms;
+            QString text;
+            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != u"translation") {
+                if (xml.isCharacters()) {
+                    text += xml.text();
+                } else if (xml.isStartElement() && xml.name() == u"numerusform") {
+                    forms << xml.readElementText();
+                }
+            }
+            if (!forms.isEmpty()) {
+                text = forms.contains(QString()) ? QString() : forms.join(u'|');
+            }
             if (!type.isEmpty() || text.isEmpty()) {
                 read.faults << QStringLiteral("%1/%2: %3")
                                    .arg(context, source,
@@ -308,8 +323,17 @@ TEST(Translation, EveryShippedLanguageIsWholeFitsAndKeepsItsAccelerators) {
         auto translator = captionTranslator({file.language});
         ASSERT_EQ(chosen(translator), file.language);
         for (const auto& [message, text] : file.messages) {
-            EXPECT_EQ(translator->translate(message.first.toUtf8(), message.second.toUtf8()), text)
-                << message.second.toStdString();
+            const QStringList forms = text.split(u'|');
+            for (int i = 0; i < forms.size(); ++i) {
+                // A count of 1, 2 and 5 picks each plural form in every language shipped.
+                const int count = message.second.contains(u"%n")
+                                      ? std::array{1, 2, 5}[static_cast<std::size_t>(i)]
+                                      : -1;
+                EXPECT_EQ(translator->translate(message.first.toUtf8(), message.second.toUtf8(),
+                                                nullptr, count),
+                          forms[i])
+                    << message.second.toStdString();
+            }
         }
         const Installed installed(std::move(translator));
 
@@ -334,6 +358,108 @@ TEST(Translation, EveryShippedLanguageIsWholeFitsAndKeepsItsAccelerators) {
             EXPECT_EQ(chineseLeft(custom), QStringList());
             EXPECT_EQ(chineseLeft(scores), QStringList());
         }
+    }
+}
+
+// The name the prompt offers, repeated to the longest a name may be.
+QString longestName(const QString& offered) {
+    QString name;
+    while (name.size() < store::BestTimes::maxCaptionLength) {
+        name += offered + u' ';
+    }
+    name.truncate(store::BestTimes::maxCaptionLength);
+    if (name.endsWith(u' ')) {
+        name.back() = offered.front();
+    }
+    return name;
+}
+
+// Every name shows whole, each row's caption leaves a gap before its time, and the dialog still
+// fits the screen; in Chinese, with the names of its design, it keeps its design's size.
+TEST(Translation, BestTimesShowsEveryNameWholeInEveryLanguage) {
+    std::vector<QString> languages{sourceLanguage};
+    for (const TranslationFile& file : shippedTranslations()) {
+        languages.push_back(file.language);
+    }
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        const Installed installed(captionTranslator({language}));
+        Windows windows;
+        auto& scores =
+            dynamic_cast<dialogs::ScoresDialog&>(windows.open(controlName::bestTimesItem));
+        const QString offered = dialogs::NamePrompt::unnamedHolder();
+        if (language == sourceLanguage) {
+            store::BestTimes design;
+            design.setTime(1, QStringLiteral("35"));
+            design.setName(1, offered);
+            scores.showTable(design);
+            EXPECT_EQ(scores.size(), QSize(304, 137));
+        }
+        const QString longest = longestName(offered);
+        ASSERT_EQ(longest.size(), store::BestTimes::maxCaptionLength);
+        for (const QString& name : {offered, longest}) {
+            SCOPED_TRACE(name.toStdString());
+            store::BestTimes table;
+            for (int level = 0; level < store::BestTimes::levelCount; ++level) {
+                table.setTime(level, QString::number(100 + level));
+                table.setName(level, level == 1 ? name : offered);
+            }
+            scores.showTable(table);
+            EXPECT_EQ(cutCaptions(scores), QStringList());
+            for (int level = 0; level < store::BestTimes::levelCount; ++level) {
+                const auto& caption = control<QLabel>(
+                    scores, controlName::indexed(controlName::bestTimesRowCaption, level));
+                const auto& time = control<QLabel>(
+                    scores, controlName::indexed(controlName::bestTimesEntry, 2 * level));
+                EXPECT_GE(time.x() - (caption.x() + caption.sizeHint().width()), 6)
+                    << caption.text().toStdString();
+            }
+            const QRect screen = scores.screen()->availableGeometry();
+            EXPECT_LE(scores.frameSize().width(), screen.width());
+            EXPECT_LE(scores.frameSize().height(), screen.height());
+        }
+    }
+}
+
+// In every language but Chinese each caption of the custom size has an access key of its own,
+// which takes the keyboard to its box; in Chinese the captions stay as they are written.
+TEST(Translation, EachCustomSizeCaptionReachesItsBoxByItsAccessKey) {
+    std::vector<QString> languages{sourceLanguage};
+    for (const TranslationFile& file : shippedTranslations()) {
+        languages.push_back(file.language);
+    }
+    for (const QString& language : languages) {
+        SCOPED_TRACE(language.toStdString());
+        const Installed installed(captionTranslator({language}));
+        Windows windows;
+        QDialog& custom = windows.open(controlName::customItem);
+        custom.setModal(false);
+        custom.show();
+        custom.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&custom));
+        const bool chinese = language == sourceLanguage || language == u"zh_TW";
+        std::set<QKeySequence> keys;
+        for (int i = 0; i < 3; ++i) {
+            const auto& caption =
+                control<QLabel>(custom, controlName::indexed(controlName::customCaption, i));
+            auto& box = control<QLineEdit>(custom, controlName::indexed(controlName::customBox, i));
+            EXPECT_EQ(caption.buddy(), &box);
+            const QKeySequence key = QKeySequence::mnemonic(caption.text());
+            EXPECT_EQ(key.isEmpty(), chinese) << caption.text().toStdString();
+            if (key.isEmpty()) {
+                continue;
+            }
+            keys.insert(key);
+            control<QPushButton>(custom, controlName::customOk).setFocus();
+            // Not through keySequence: QTest types ASCII only, and Cyrillic keys are not.
+            const Qt::Key code = key[0].key();
+            QTest::sendKeyEvent(QTest::Click, &custom, code,
+                                QString(QChar(static_cast<char16_t>(code))).toLower(),
+                                Qt::AltModifier);
+            EXPECT_TRUE(box.hasFocus()) << key.toString().toStdString();
+        }
+        EXPECT_EQ(keys.size(), chinese ? 0u : 3u);
+        custom.hide();
     }
 }
 
@@ -516,8 +642,10 @@ int main(int argc, char* argv[]) {
     // The C locale, with a LANGUAGE list that Qt still reports as UI languages.
     qputenv("LC_ALL", "C");
     qputenv("LANGUAGE", "en_US");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The smallest screen the game is made for: the longest names must still fit it.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TORVANE_SMALL_SCREEN);
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

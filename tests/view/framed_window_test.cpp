@@ -1,5 +1,7 @@
 #include "app/testing/testing_program.h"
+#include "view/x_monitors.h"
 
+#include <QProcess>
 #include <QScreen>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -55,6 +57,21 @@ TEST(FramedWindow, AWindowMovedInItsFirstSecondStaysWhereItWasPut) {
     QTest::qWait(1500); // past the time placement watches the framing
     EXPECT_EQ(window.frameGeometry().topLeft(), corner)
         << "frame at " << window.frameGeometry().x() << "," << window.frameGeometry().y();
+}
+
+// A monitor's room is what the desktop's panels leave of it: the work area the window manager
+// publishes, here a panel of 30 pixels along the top and one of 24 along the bottom.
+TEST(FramedWindow, AMonitorsRoomLeavesOutTheDesktopsPanels) {
+    ASSERT_EQ(QProcess::execute(QStringLiteral("xprop"),
+                                {QStringLiteral("-root"), QStringLiteral("-f"),
+                                 QStringLiteral("_NET_WORKAREA"), QStringLiteral("32c"),
+                                 QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
+                                 QStringLiteral("0, 30, 1280, 970")}),
+              0);
+    const std::optional<XMonitors> x = readXMonitors();
+    ASSERT_TRUE(x.has_value()) << "no RandR 1.5";
+    ASSERT_EQ(x->monitors.size(), 1u);
+    EXPECT_EQ(x->monitors.front().available, QRect(0, 30, 1280, 970));
 }
 
 } // namespace

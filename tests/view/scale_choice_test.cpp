@@ -28,6 +28,7 @@ TEST(ScaleChoice, AWholeFactorAtWhichTheBiggestWindowFits) {
         {"1920 x 1080 at 175%: 2 would not fit", {1920, 1080}, 168, 1},
         {"1920 x 1080 at 200%: 2 would not fit", {1920, 1080}, 192, 1},
         {"1920 x 1200 at 200%: 2 would not fit", {1920, 1200}, 192, 1},
+        {"1920 x 1300 at 200%: the frame grows with the scale", {1920, 1300}, 192, 1},
         {"2560 x 1440 at 150%", {2560, 1440}, 144, 1},
         {"2560 x 1440 at 175%", {2560, 1440}, 168, 2},
         {"2560 x 1440 at 200%", {2560, 1440}, 192, 2},
@@ -49,6 +50,38 @@ TEST(ScaleChoice, AWholeFactorAtWhichTheBiggestWindowFits) {
             EXPECT_LE(framed.width(), available.width());
             EXPECT_LE(framed.height(), available.height());
         }
+    }
+}
+
+// The biggest window at a factor fits an area of exactly its size, and not one a pixel smaller.
+TEST(ScaleChoice, AnExactFitIsAFit) {
+    struct Row {
+        const char* name;
+        int factor;
+        double dpi;
+    };
+    for (const Row& row :
+         {Row{"2 at 200%", 2, 192}, Row{"2 at 175%", 2, 168}, Row{"3 at 300%", 3, 288}}) {
+        SCOPED_TRACE(row.name);
+        const QSize exact = framedBiggestWindow(row.factor, row.dpi);
+        EXPECT_EQ(wholeScaleFactor(exact, row.dpi), row.factor);
+        EXPECT_EQ(wholeScaleFactor(exact - QSize(1, 0), row.dpi), row.factor - 1);
+        EXPECT_EQ(wholeScaleFactor(exact - QSize(0, 1), row.dpi), row.factor - 1);
+    }
+}
+
+// The toolkit's own rounding of the desktop's scale, which a factor of 1 on every screen undoes.
+TEST(ScaleChoice, TheToolkitRoundsUpFromThreeQuarters) {
+    struct Row {
+        const char* name;
+        double dpi;
+        int expected;
+    };
+    for (const Row& row : {Row{"no DPI", 0, 1}, Row{"100%", 96, 1}, Row{"150%", 144, 1},
+                           Row{"174%", 167, 1}, Row{"175%", 168, 2}, Row{"200%", 192, 2},
+                           Row{"274%", 263, 2}, Row{"275%", 264, 3}, Row{"below 100%", 72, 1}}) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(toolkitScaleFactor(row.dpi), row.expected);
     }
 }
 

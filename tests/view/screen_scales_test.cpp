@@ -56,18 +56,42 @@ QPoint clientCorner(QWidget& window) {
     return corner;
 }
 
+// The size of a window's client area in the X screen's pixels, as the X server has it.
+QSize xSize(QWidget& window) {
+    QProcess info;
+    info.start(QStringLiteral("xwininfo"),
+               {QStringLiteral("-id"), QString::number(window.winId())});
+    info.waitForFinished();
+    QSize size;
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(u'\n')) {
+        const QString value = line.section(u':', 1).trimmed();
+        if (line.trimmed().startsWith(QStringLiteral("Width:"))) {
+            size.setWidth(value.toInt());
+        } else if (line.trimmed().startsWith(QStringLiteral("Height:"))) {
+            size.setHeight(value.toInt());
+        }
+    }
+    return size;
+}
+
 // Whether the window, whose size is fixed, has that size in the window system too: on a screen of
 // another scale the toolkit alone keeps the old device pixels and shrinks or grows the window's
 // logical size to match, so that a fraction of the content shows, or the content in a corner.
+// The X server has the last word: a window manager holds a window to the size limits it was
+// given, whatever the toolkit asks for.
 bool holdsItsContent(QWidget& window) {
     return window.windowHandle() != nullptr && window.size() == window.minimumSize() &&
-           window.windowHandle()->size() == window.minimumSize();
+           window.windowHandle()->size() == window.minimumSize() &&
+           xSize(window) == window.minimumSize() * window.devicePixelRatio();
 }
 
 QString sizes(QWidget& window) {
-    return QStringLiteral("%1x%2 in the window system, %3x%4 fixed")
+    const QSize x = xSize(window);
+    return QStringLiteral("%1x%2 in the window system, %3x%4 on the X server, %5x%6 fixed")
         .arg(window.windowHandle()->width())
         .arg(window.windowHandle()->height())
+        .arg(x.width())
+        .arg(x.height())
         .arg(window.minimumWidth())
         .arg(window.minimumHeight());
 }
