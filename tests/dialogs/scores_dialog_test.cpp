@@ -162,8 +162,8 @@ TEST(ScoresDialog, TheNameColumnFollowsTheLongestName) {
     const QSize design = dialog.size();
     const QRect okDesign = okButton(dialog).geometry();
     store::BestTimes table;
-    table.setTime(0, QStringLiteral("12"));
-    table.setName(0, QStringLiteral("Wilhelmina Maximiliane von Hohenzollern-Sigmaringen"));
+    table.setRecord(0, {QStringLiteral("12"),
+                        QStringLiteral("Wilhelmina Maximiliane von Hohenzollern-Sigmaringen")});
     dialog.showTable(table);
     const QLabel& name = entry(dialog, 1);
     EXPECT_GE(name.width(), name.sizeHint().width());

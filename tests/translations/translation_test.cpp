@@ -390,8 +390,7 @@ TEST(Translation, BestTimesShowsEveryNameWholeInEveryLanguage) {
         const QString offered = dialogs::NamePrompt::unnamedHolder();
         if (language == sourceLanguage) {
             store::BestTimes design;
-            design.setTime(1, QStringLiteral("35"));
-            design.setName(1, offered);
+            design.setRecord(1, {QStringLiteral("35"), offered});
             scores.showTable(design);
             EXPECT_EQ(scores.size(), QSize(304, 137));
         }
@@ -401,8 +400,7 @@ TEST(Translation, BestTimesShowsEveryNameWholeInEveryLanguage) {
             SCOPED_TRACE(name.toStdString());
             store::BestTimes table;
             for (int level = 0; level < store::BestTimes::levelCount; ++level) {
-                table.setTime(level, QString::number(100 + level));
-                table.setName(level, level == 1 ? name : offered);
+                table.setRecord(level, {QString::number(100 + level), level == 1 ? name : offered});
             }
             scores.showTable(table);
             EXPECT_EQ(cutCaptions(scores), QStringList());
