@@ -106,6 +106,17 @@ TEST_F(RecordsStoreTest, CopiesOnOneFileKeepTheBetterRecordOfEachLevel) {
     }
 }
 
+// A tie with a record this copy could not save yet keeps the one already in the file.
+TEST_F(RecordsStoreTest, ATieWithARecordNotYetSavedKeepsTheFilesOne) {
+    RecordsStore b = started();
+    {
+        const RecordsLock other(path_, 0ms);
+        b.recordWin(beginner, {game::Beginner, 40}, "b");
+    }
+    started().recordWin(beginner, {game::Beginner, 40}, "a");
+    EXPECT_EQ(b.keepField(beginner).bestTimes.record(0), (Record{"40", "a"}));
+}
+
 // The holder's name follows its record, in this copy or another, and only its own record.
 TEST_F(RecordsStoreTest, ANameGoesToItsOwnRecord) {
     RecordsStore a = started();
