@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # CI turns compiler warnings into errors.
 TORVANE_WERROR ?= OFF
 
-.PHONY: all deps configure build run test test-quick test-sanitize fuzz bench package check-reproducible \
+.PHONY: all deps configure build run test test-quick test-sanitize fuzz bench package check-reproducible check-package \
 	check-style clean
 
 all: build
@@ -75,6 +75,10 @@ package:
 # The package built twice, from two fresh clones of HEAD, must come out the same bytes.
 check-reproducible:
 	scripts/check-reproducible
+
+# The source package of HEAD built, rebuilt, linted, installed and played in fresh Debian systems.
+check-package:
+	scripts/check-package
 
 clean:
 	rm -rf $(BUILD_DIR)
