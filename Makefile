@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 # CI turns compiler warnings into errors.
 TORVANE_WERROR ?= OFF
 
-.PHONY: all deps configure build run test test-quick test-sanitize fuzz bench package check-reproducible \
+.PHONY: all deps configure build run test test-quick test-sanitize fuzz bench package check-reproducible check-package \
 	check-style clean
 
 all: build
@@ -66,19 +66,19 @@ fuzz: deps
 bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
-# build/torvane_<version>_amd64.deb from the same build folder, then lintian on it. The tools
-# for that join the list only here, so `make test` on a fresh machine goes without them.
-PACKAGE_DEPS = dpkg-dev file lintian
-
+# The Debian source package and the binary one built from it with dpkg-buildpackage, in
+# $(BUILD_DIR)/debian-package, then lintian and the layout test on them. The tools for that are
+# installed only here, so `make test` on a fresh machine goes without them.
 package:
-	@$(MAKE) --no-print-directory build EXTRA_DEPS="$(PACKAGE_DEPS)"
-	@rm -f $(BUILD_DIR)/torvane_*.deb
-	cd $(BUILD_DIR) && cpack
-	lintian --fail-on error $(BUILD_DIR)/torvane_*.deb
+	@scripts/build-package $(BUILD_DIR)
 
 # The package built twice, from two fresh clones of HEAD, must come out the same bytes.
 check-reproducible:
 	scripts/check-reproducible
+
+# The source package of HEAD built, rebuilt, linted, installed and played in fresh Debian systems.
+check-package:
+	scripts/check-package
 
 clean:
 	rm -rf $(BUILD_DIR)

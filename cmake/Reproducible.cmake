@@ -1,8 +1,9 @@
 # The same source gives the same bytes: one time stamps everything the build and the package
 # embed, and no path of the build machine reaches the binary.
 #
-# The time is SOURCE_DATE_EPOCH from the environment, else the last commit's time, else (a source
-# tree without its git history) the date of the changelog's latest entry, as Debian's tools take it.
+# The time is SOURCE_DATE_EPOCH from the environment (dpkg-buildpackage sets it from
+# debian/changelog), else the last commit's time, else (a source tree without its git history)
+# the date of the changelog's latest entry, as Debian's tools take it.
 set(TORVANE_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
 if(TORVANE_SOURCE_DATE_EPOCH STREQUAL "")
     find_package(Git QUIET)
@@ -22,14 +23,14 @@ if(TORVANE_SOURCE_DATE_EPOCH STREQUAL "")
     endif()
 endif()
 if(TORVANE_SOURCE_DATE_EPOCH STREQUAL "")
-    file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog trailer REGEX "^ -- .*>  " LIMIT_COUNT 1)
+    file(STRINGS ${PROJECT_SOURCE_DIR}/debian/changelog trailer REGEX "^ -- .*>  " LIMIT_COUNT 1)
     string(REGEX REPLACE "^ -- .*>  " "" changelog_date "${trailer}")
     execute_process(COMMAND date -u -d "${changelog_date}" +%s
                     OUTPUT_VARIABLE TORVANE_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
                     ERROR_QUIET)
 endif()
 if(NOT TORVANE_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
-    message(FATAL_ERROR "No source date: set SOURCE_DATE_EPOCH, or keep packaging/changelog's "
+    message(FATAL_ERROR "No source date: set SOURCE_DATE_EPOCH, or keep debian/changelog's "
                         "trailer line dated ('${TORVANE_SOURCE_DATE_EPOCH}' read)")
 endif()
 message(STATUS "Source date: ${TORVANE_SOURCE_DATE_EPOCH} (SOURCE_DATE_EPOCH)")
@@ -51,12 +52,6 @@ if(TARGET Qt6::rcc)
     endforeach()
     set_property(TARGET Qt6::rcc PROPERTY IMPORTED_LOCATION ${dated_rcc})
 endif()
-
-# CPack stamps the package's archive members with SOURCE_DATE_EPOCH when it is set; this file
-# sets it inside cpack however cpack is started.
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackSourceDate.cmake)
-file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} @ONLY CONTENT
-     "set(ENV{SOURCE_DATE_EPOCH} @TORVANE_SOURCE_DATE_EPOCH@)\n")
 
 # Paths of the source and build folders turn into fixed names wherever the compiler writes one
 # (__FILE__, debug information). The build folder is the later map, so it wins where it lies
