@@ -99,6 +99,9 @@ TEST(RecordsProcesses, AKillDuringASaveLeavesAWholeVersion) {
             ASSERT_TRUE(read.condition == Condition::Clean ||
                         read.condition == Condition::CleanTail)
                 << "round " << round << ": " << testing::contents(path).toHex(' ').toStdString();
+            if (testing::contents(path) == testing::firstRunFile()) {
+                continue; // killed before its first write
+            }
             const QString version = QString::number(read.contents.field.fieldWidth);
             for (int level = 0; level < BestTimes::levelCount; ++level) {
                 EXPECT_EQ(read.contents.bestTimes.time(level), version) << "round " << round;
