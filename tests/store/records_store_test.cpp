@@ -106,15 +106,25 @@ TEST_F(RecordsStoreTest, CopiesOnOneFileKeepTheBetterRecordOfEachLevel) {
     }
 }
 
-// A tie with a record this copy could not save yet keeps the one already in the file.
-TEST_F(RecordsStoreTest, ATieWithARecordNotYetSavedKeepsTheFilesOne) {
-    RecordsStore b = started();
-    {
-        const RecordsLock other(path_, 0ms);
-        b.recordWin(beginner, {game::Beginner, 40}, "b");
+// A record this copy could not save yet meets the file's: the shorter time stays, compared as
+// seconds ("9" beats "10"), and on a tie the one already in the file.
+TEST_F(RecordsStoreTest, ARecordNotYetSavedMeetsTheFilesOne) {
+    const struct {
+        const char* name;
+        int unsaved, inFile;
+        Record kept;
+    } cases[] = {{"a tie", 40, 40, {"40", "a"}}, {"shorter by seconds", 9, 10, {"9", "b"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path_);
+        RecordsStore b = started();
+        {
+            const RecordsLock other(path_, 0ms);
+            b.recordWin(beginner, {game::Beginner, c.unsaved}, "b");
+        }
+        started().recordWin(beginner, {game::Beginner, c.inFile}, "a");
+        EXPECT_EQ(b.keepField(beginner).bestTimes.record(0), c.kept);
     }
-    started().recordWin(beginner, {game::Beginner, 40}, "a");
-    EXPECT_EQ(b.keepField(beginner).bestTimes.record(0), (Record{"40", "a"}));
 }
 
 // The holder's name follows its record, in this copy or another, and only its own record.
