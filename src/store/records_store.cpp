@@ -111,8 +111,11 @@ RecordsStore::Saved RecordsStore::close(const PlayedField& field) {
 }
 
 RecordsStore::Saved RecordsStore::keep(const std::function<bool(BestTimes&)>& change) {
-    const bool taken = change(*ours_);
-    return {*ours_, std::exchange(untold_, std::nullopt), taken};
+    return outcome(change(*ours_));
+}
+
+RecordsStore::Saved RecordsStore::outcome(bool recordTaken) {
+    return {*ours_, std::exchange(untold_, std::nullopt), recordTaken};
 }
 
 RecordsStore::Saved RecordsStore::save(const PlayedField& field,
@@ -172,7 +175,7 @@ RecordsStore::Saved RecordsStore::saveLocked(const QString& path, const PlayedFi
     if (inFile.condition != Condition::Empty &&
         ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0) {
         report(Kind::NotWritten, path, FileError::of(errno));
-        return {merged, std::exchange(untold_, std::nullopt), taken};
+        return outcome(taken);
     }
     // Only what lies within the ten lines must be kept: no version of the game reads past them.
     if (inFile.condition == Condition::Damaged || inFile.condition == Condition::CleanTail) {
@@ -180,19 +183,19 @@ RecordsStore::Saved RecordsStore::saveLocked(const QString& path, const PlayedFi
         if (notCopied && inFile.condition == Condition::Damaged) {
             frozen_ = true;
             report(Kind::NotBackedUp, path, *notCopied);
-            return {merged, std::exchange(untold_, std::nullopt), taken};
+            return outcome(taken);
         }
     }
     if (const std::optional<FileError> notWritten =
             writeRecordsFile(path, recordsBytes({field, merged}))) {
         report(Kind::NotWritten, path, *notWritten);
-        return {merged, std::exchange(untold_, std::nullopt), taken};
+        return outcome(taken);
     }
     known_ = merged;
     for (const QString& left : std::exchange(leftTables_, {})) {
         QFile::remove(left);
     }
-    return {merged, std::exchange(untold_, std::nullopt), taken};
+    return outcome(taken);
 }
 
 void RecordsStore::report(Kind kind, const QString& path, const FileError& error) {

@@ -74,7 +74,10 @@ class RecordsStore {
                      const std::function<bool(BestTimes&)>& change);
     std::chrono::milliseconds closingWait() const { return std::min(wait_, closingLockWait); }
     void loadTable();
+    // The change made here alone, to be saved next time.
     Saved keep(const std::function<bool(BestTimes&)>& change);
+    // The table as this copy now has it, with the problem not yet told.
+    Saved outcome(bool recordTaken);
     void report(RecordsProblem::Kind kind, const QString& path, const FileError& error);
 
     RecordsPaths paths_;
