@@ -1,14 +1,10 @@
 #include "store/records_file.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <algorithm>
-#include <array>
-#include <cctype>
 #include <cerrno>
-#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -18,10 +14,14 @@ namespace torvane::store {
 
 namespace {
 
+using Kind = RecordsProblem::Kind;
+
 constexpr int mostLinks = 8;
 // Far above any records file the game writes, far below anything else worth keeping.
-constexpr off_t mostTemporaryBytes = 4096;
+constexpr qint64 mostTemporaryBytes = 4096;
 const QString pendingMark = QStringLiteral(".pending.");
+// The files beside the records that are the game's own: never a link's target elsewhere.
+constexpr QDir::Filters besideRecords = QDir::Files | QDir::Hidden | QDir::CaseSensitive;
 
 QByteArray nativeName(const QString& path) {
     return QFile::encodeName(path);
@@ -31,95 +31,67 @@ QString folderOf(const QString& path) {
     return QFileInfo(path).absolutePath();
 }
 
-std::optional<FileError> lastError(int fallback = EIO) {
+FileError lastError(int fallback = EIO) {
     return FileError::of(errno != 0 ? errno : fallback);
 }
 
+// The descriptor closed with `file`; false, and closed, when it cannot be had.
+bool adopt(QFile& file, int fd, QIODevice::OpenMode mode) {
+    if (fd >= 0 && !file.open(fd, mode | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+    }
+    return file.isOpen();
+}
+
 // Non-blocking, so that a FIFO never waits for a writer; never through a link.
-int openRegular(const QString& path, struct stat* info) {
+bool openRegular(QFile& file, const QString& path, struct stat& info) {
     const int fd =
         ::open(nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    if (fd >= 0 && (::fstat(fd, info) != 0 || !S_ISREG(info->st_mode))) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    return adopt(file, fd, QIODevice::ReadOnly) && ::fstat(file.handle(), &info) == 0 &&
+           S_ISREG(info.st_mode);
 }
 
 QByteArray contentsOf(const QString& path) {
-    struct stat info {};
     QFile file;
-    const int fd = openRegular(path, &info);
-    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        return {};
-    }
-    return file.readAll();
+    struct stat info {};
+    return openRegular(file, path, info) ? file.readAll() : QByteArray();
 }
 
-bool writeAll(int fd, QByteArrayView bytes, off_t offset) {
-    while (!bytes.isEmpty()) {
-        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes = bytes.sliced(written);
-        offset += written;
-    }
-    return true;
+bool writeAt(QFile& file, qint64 offset, QByteArrayView bytes) {
+    return file.seek(offset) && file.write(bytes.data(), bytes.size()) == bytes.size();
 }
 
-// A player may write a file they do not own but not give it away: only root's chown counts.
-bool takeOwner(int fd, const struct stat& wanted) {
-    struct stat now {};
-    return ::fstat(fd, &now) != 0 || (now.st_uid == wanted.st_uid && now.st_gid == wanted.st_gid) ||
-           ::fchown(fd, wanted.st_uid, wanted.st_gid) == 0 || ::geteuid() != 0;
+// A player's copy cannot give a file away; root's gives it the owner it found.
+bool keepOwner(int fd, const struct stat& wanted) {
+    return ::geteuid() != 0 || ::fchown(fd, wanted.st_uid, wanted.st_gid) == 0;
 }
 
 // The file grows first, so that a full disk stops the save before an old byte is touched; then
 // the new bytes go over the old ones, and only then is the file cut to length. A kill leaves
 // the old ten lines or the new ones at the start of the file, followed at most by a tail.
-std::optional<FileError> writeInPlace(const QString& path, const QByteArray& bytes) {
-    const int fd = ::open(nativeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+std::optional<FileError> writeInPlace(const QString& path, QByteArrayView bytes) {
+    QFile file;
     struct stat info {};
-    if (fd < 0 || ::fstat(fd, &info) != 0) {
-        std::optional<FileError> error = lastError();
-        if (fd >= 0) {
-            ::close(fd);
-        }
+    if (!adopt(file, ::open(nativeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC),
+               QIODevice::WriteOnly) ||
+        ::fstat(file.handle(), &info) != 0) {
+        return lastError();
+    }
+    const qsizetype oldSize = info.st_size;
+    if (bytes.size() > oldSize && !writeAt(file, oldSize, bytes.sliced(oldSize))) {
+        const FileError error = lastError();
+        [[maybe_unused]] const int cut = ::ftruncate(file.handle(), oldSize); // the old bytes alone
         return error;
     }
-    const off_t oldSize = info.st_size;
-    const off_t newSize = bytes.size();
-    bool done = true;
-    if (newSize > oldSize && !writeAll(fd, QByteArrayView(bytes).sliced(oldSize), oldSize)) {
-        const int code = errno;
-        [[maybe_unused]] const int cut = ::ftruncate(fd, oldSize); // the old bytes alone again
-        errno = code;
-        done = false;
+    if (writeAt(file, 0, bytes.first(std::min(oldSize, bytes.size()))) &&
+        ::ftruncate(file.handle(), bytes.size()) == 0 && ::fsync(file.handle()) == 0) {
+        return std::nullopt;
     }
-    done = done && writeAll(fd, QByteArrayView(bytes).first(std::min(oldSize, newSize)), 0) &&
-           ::ftruncate(fd, newSize) == 0 && ::fsync(fd) == 0;
-    std::optional<FileError> error = done ? std::nullopt : lastError();
-    ::close(fd);
-    return error;
+    return lastError();
 }
 
-// The names of the files a save makes beside `path`: QSaveFile's, and what earlier versions of
-// the game made (".new." and six letters or digits).
-bool isTemporaryName(QStringView name, const QString& recordsName) {
-    if (!name.startsWith(recordsName + u'.')) {
-        return false;
-    }
-    QStringView random = name.sliced(recordsName.size() + 1);
-    if (random.startsWith(u"new.")) {
-        random = random.sliced(4);
-    }
-    return random.size() == 6 && std::all_of(random.begin(), random.end(), [](QChar c) {
-               return c.unicode() < 0x80 && std::isalnum(c.unicode()) != 0;
-           });
+RecordsTarget refused(int code, const QString& path, const QString& reason) {
+    return {{}, false, RecordsProblem{Kind::NotWritten, path, {code, reason}}};
 }
 
 } // namespace
@@ -135,76 +107,43 @@ RecordsTarget resolveTarget(const QString& path) {
         struct stat info {};
         if (::lstat(nativeName(current).constData(), &info) != 0) {
             // Nothing there yet: the file is made where it belongs, never elsewhere.
-            if (link == 0 || QFileInfo(folderOf(current)).canonicalFilePath() == folder) {
-                return {current, {}};
+            if (link > 0 && QFileInfo(folderOf(current)).canonicalFilePath() != folder) {
+                return refused(0, path,
+                               QStringLiteral("a link to a missing file outside the "
+                                              "records folder is not followed"));
             }
-            return {{},
-                    FileError{0, QStringLiteral("a symbolic link to %1, a missing file "
-                                                "outside the records folder, is not "
-                                                "followed")
-                                     .arg(current)}};
+            return {current, false, std::nullopt};
+        }
+        if (S_ISREG(info.st_mode)) {
+            return {current, true, std::nullopt};
         }
         if (!S_ISLNK(info.st_mode)) {
-            return {current, {}};
+            const char* what = S_ISDIR(info.st_mode)    ? "a folder"
+                               : S_ISFIFO(info.st_mode) ? "a FIFO"
+                               : S_ISSOCK(info.st_mode) ? "a socket"
+                                                        : "a device";
+            return {{},
+                    false,
+                    RecordsProblem{Kind::NotRegularFile,
+                                   current,
+                                   {S_ISDIR(info.st_mode) ? EISDIR : 0,
+                                    QStringLiteral("%1 stands there, not a regular file")
+                                        .arg(QLatin1StringView(what))}}};
         }
         if (info.st_uid != ::geteuid() && info.st_uid != 0) {
-            return {{},
-                    FileError{EPERM, QStringLiteral("a symbolic link that belongs to another "
-                                                    "user (uid %1) is not followed")
-                                         .arg(info.st_uid)}};
+            return refused(
+                EPERM, path,
+                QStringLiteral("a link of another user (uid %1) is not followed").arg(info.st_uid));
         }
-        std::array<char, PATH_MAX> target{};
-        const ssize_t length =
-            ::readlink(nativeName(current).constData(), target.data(), target.size());
-        if (length < 0 || static_cast<std::size_t>(length) == target.size()) {
-            break;
-        }
-        const QString next = QFile::decodeName(QByteArray(target.data(), length));
-        current =
-            QDir::cleanPath(QDir::isAbsolutePath(next) ? next : folderOf(current) + u'/' + next);
+        current = QFile::symLinkTarget(current);
     }
-    return {{},
-            FileError{ELOOP, QStringLiteral("symbolic links that do not end in a file are "
-                                            "not followed")}};
-}
-
-Standing standingAt(const QString& path, FileError* error) {
-    struct stat info {};
-    if (::lstat(nativeName(path).constData(), &info) != 0) {
-        return Standing::Nothing;
-    }
-    if (S_ISREG(info.st_mode)) {
-        return Standing::RegularFile;
-    }
-    if (error != nullptr) {
-        const auto what = [&info] {
-            switch (info.st_mode & S_IFMT) {
-            case S_IFDIR:
-                return QStringLiteral("a folder");
-            case S_IFIFO:
-                return QStringLiteral("a FIFO");
-            case S_IFLNK:
-                return QStringLiteral("a symbolic link");
-            case S_IFSOCK:
-                return QStringLiteral("a socket");
-            default:
-                return QStringLiteral("a device");
-            }
-        };
-        *error = {S_ISDIR(info.st_mode) ? EISDIR : 0,
-                  what() + QStringLiteral(" stands there, not a regular file")};
-    }
-    return Standing::Other;
+    return refused(ELOOP, path, QStringLiteral("links that do not end in a file are not followed"));
 }
 
 ParsedRecords readRecordsFile(const QString& path, Reach reach) {
-    struct stat info {};
     QFile file;
-    const int fd = openRegular(path, &info);
-    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        return {};
-    }
-    return parseRecords(file, reach);
+    struct stat info {};
+    return openRegular(file, path, info) ? parseRecords(file, reach) : ParsedRecords{};
 }
 
 std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray& bytes) {
@@ -219,61 +158,57 @@ std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray&
         return existed ? writeInPlace(path, bytes) : lastError(EACCES);
     }
     // QSaveFile keeps the mode; root replacing a player's file keeps the player's owner too.
-    if (existed ? !takeOwner(file.handle(), old)
-                : (giveToFolderOwner(file.handle(), path), false)) {
-        return lastError();
+    if (!existed) {
+        giveToFolderOwner(file.handle(), path);
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if ((existed && !keepOwner(file.handle(), old)) || file.write(bytes) != bytes.size() ||
+        !file.commit()) {
         return lastError();
     }
     // The new name itself is on the disk only once its folder is.
-    const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
+    QFile folderFile;
+    if (adopt(folderFile, ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC),
+              QIODevice::ReadOnly)) {
+        ::fsync(folderFile.handle());
     }
     return std::nullopt;
 }
 
 std::optional<FileError> backUp(const QString& path) {
+    QFile source;
     struct stat info {};
-    const int in = openRegular(path, &info);
-    if (in < 0) {
+    if (!openRegular(source, path, info)) {
         return lastError();
     }
-    QFile source;
-    source.open(in, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
     const QByteArray bytes = source.readAll();
     const QString first = path + QStringLiteral(".bak");
-    const QDir folder(folderOf(path));
-    const QStringList taken =
-        folder.entryList({QFileInfo(first).fileName() + u'*'}, QDir::Files | QDir::Hidden);
-    for (const QString& name : taken) {
-        if (QFileInfo(folder.filePath(name)).size() == bytes.size() &&
-            contentsOf(folder.filePath(name)) == bytes) {
-            return std::nullopt;
-        }
+    const QFileInfoList taken =
+        QDir(folderOf(path)).entryInfoList({QFileInfo(first).fileName() + u'*'}, besideRecords);
+    if (std::any_of(taken.begin(), taken.end(), [&bytes](const QFileInfo& backup) {
+            return backup.size() == bytes.size() && contentsOf(backup.filePath()) == bytes;
+        })) {
+        return std::nullopt;
     }
     // Only new names: nothing there, not even a dangling link, is ever written through.
     for (qsizetype n = 0; n <= taken.size() + 100; ++n) {
         const QString name = n == 0 ? first : first + u'.' + QString::number(n);
-        const int out = ::open(nativeName(name).constData(),
-                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (out < 0 && errno == EEXIST) {
+        QFile copy;
+        const int fd = ::open(nativeName(name).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST) {
             continue;
-        }
-        if (out < 0) {
-            return lastError();
         }
         // A full disk may show only when the data is forced out: a backup not on the disk is
         // none.
-        const bool done = writeAll(out, bytes, 0) && takeOwner(out, info) &&
-                          ::fchmod(out, info.st_mode & 07777) == 0 && ::fsync(out) == 0;
-        std::optional<FileError> error = done ? std::nullopt : lastError();
-        ::close(out);
-        if (!done) {
-            ::unlink(nativeName(name).constData()); // our own partial copy, nothing earlier
+        if (!adopt(copy, fd, QIODevice::WriteOnly)) {
+            return lastError();
         }
+        if (writeAt(copy, 0, bytes) && keepOwner(fd, info) &&
+            ::fchmod(fd, info.st_mode & 07777) == 0 && ::fsync(fd) == 0) {
+            return std::nullopt;
+        }
+        const FileError error = lastError();
+        ::unlink(nativeName(name).constData()); // our own partial copy, nothing earlier
         return error;
     }
     return FileError::of(EEXIST);
@@ -281,7 +216,6 @@ std::optional<FileError> backUp(const QString& path) {
 
 std::optional<FileError> leaveForNextStart(const QString& path, const QByteArray& bytes) {
     QTemporaryFile file(path + pendingMark + QStringLiteral("XXXXXX"));
-    file.setAutoRemove(false);
     errno = 0;
     // Qt makes it without a name until one is asked for, and a nameless file is gone at close.
     if (!file.open() || file.fileName().isEmpty()) {
@@ -289,37 +223,29 @@ std::optional<FileError> leaveForNextStart(const QString& path, const QByteArray
     }
     giveToFolderOwner(static_cast<int>(file.handle()), path);
     if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
-        std::optional<FileError> error = lastError();
-        file.remove();
-        return error;
+        return lastError(); // and the file goes with `file`
     }
+    file.setAutoRemove(false);
     return std::nullopt;
 }
 
-QStringList leftForNextStart(const QString& path) {
-    const QFileInfo records(path);
-    const QDir folder = records.absoluteDir();
-    QStringList paths;
-    for (const QString& name :
-         folder.entryList({records.fileName() + pendingMark + u'*'}, QDir::Files | QDir::Hidden)) {
-        paths << folder.filePath(name);
-    }
-    return paths;
+QFileInfoList leftForNextStart(const QString& path) {
+    return QDir(folderOf(path))
+        .entryInfoList({QFileInfo(path).fileName() + pendingMark + u'*'}, besideRecords);
 }
 
 void removeStaleTemporaries(const QString& path) {
-    const QFileInfo records(path);
-    const QDir folder = records.absoluteDir();
-    for (const QString& name : folder.entryList({records.fileName() + QStringLiteral(".*")},
-                                                QDir::Files | QDir::Hidden)) {
-        const QString leftover = folder.filePath(name);
-        struct stat info {};
-        if (isTemporaryName(name, records.fileName()) &&
-            ::lstat(nativeName(leftover).constData(), &info) == 0 && S_ISREG(info.st_mode) &&
-            info.st_size <= mostTemporaryBytes &&
-            (info.st_uid == ::geteuid() || ::geteuid() == 0) &&
-            parseRecords(contentsOf(leftover)).condition == Condition::Clean) {
-            ::unlink(nativeName(leftover).constData());
+    // QSaveFile's names, and what earlier versions of the game made.
+    const QString random = QStringLiteral("[A-Za-z0-9]").repeated(6);
+    const QString name = QFileInfo(path).fileName();
+    for (const QFileInfo& leftover :
+         QDir(folderOf(path))
+             .entryInfoList({name + u'.' + random, name + QStringLiteral(".new.") + random},
+                            besideRecords)) {
+        if (leftover.size() <= mostTemporaryBytes &&
+            (leftover.ownerId() == ::geteuid() || ::geteuid() == 0) &&
+            readRecordsFile(leftover.filePath()).condition == Condition::Clean) {
+            QFile::remove(leftover.filePath());
         }
     }
 }

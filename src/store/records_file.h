@@ -3,8 +3,8 @@
 #include "store/records_format.h"
 
 #include <QByteArray>
+#include <QFileInfoList>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 namespace torvane::store {
@@ -17,20 +17,28 @@ struct FileError {
     static FileError of(int code);
 };
 
-// What stands at a path, links not followed.
-enum class Standing { Nothing, RegularFile, Other };
-
-// The path a save and a read use: the records path itself, or where its links lead when each
-// belongs to this user or to root; a dangling link only to a file in the records folder. Empty,
-// with the reason, when it leads anywhere else.
-struct RecordsTarget {
+// What kept the records from the file, and where.
+struct RecordsProblem {
+    enum class Kind {
+        NoFolder,       // no per-user folder, or one that cannot be made
+        NotWritten,     // the file could not be written
+        NotBackedUp,    // a damaged file could not be copied aside, so it is left as it is
+        NotRegularFile, // a folder, a FIFO or a device stands at the path
+        Locked,         // another copy held the lock for the whole wait
+    };
+    Kind kind;
     QString path;
-    std::optional<FileError> refusal;
+    FileError error;
+};
+
+// Where a read and a save go: the records path itself, or where its links lead when each
+// belongs to this user or to root, and a dangling one only to a file in the records folder.
+struct RecordsTarget {
+    QString path;        // empty when there is nowhere to go
+    bool exists = false; // a regular file stands there
+    std::optional<RecordsProblem> problem;
 };
 RecordsTarget resolveTarget(const QString& path);
-
-// What stands at the path; for Other, `error` says what it is ("a FIFO stands there, ...").
-Standing standingAt(const QString& path, FileError* error = nullptr);
 
 // The file read and parsed; an empty read for anything but a readable regular file, which is
 // never opened in a way that could block or lead elsewhere.
@@ -48,7 +56,7 @@ std::optional<FileError> backUp(const QString& path);
 // A table left for the next start: a file of this copy's own beside the records.
 std::optional<FileError> leaveForNextStart(const QString& path, const QByteArray& bytes);
 // The tables that closes left there.
-QStringList leftForNextStart(const QString& path);
+QFileInfoList leftForNextStart(const QString& path);
 
 // What saves cut off by a kill left beside the file: small records files of ours under the
 // names our saves give their new files.

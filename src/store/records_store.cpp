@@ -4,7 +4,6 @@
 #include "platform/text_number.h"
 #include "store/records_lock.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
@@ -29,30 +28,21 @@ RecordsStore::RecordsStore(RecordsPaths paths, std::chrono::milliseconds wait)
 
 PlayedField RecordsStore::readAtStartUp() {
     if (paths_.write.isEmpty()) {
-        report(Kind::NoFolder, {},
-               {ENOENT, QStringLiteral("neither XDG_DATA_HOME nor HOME names an absolute folder")});
+        report(
+            {Kind::NoFolder,
+             {},
+             {ENOENT, QStringLiteral("neither XDG_DATA_HOME nor HOME names an absolute folder")}});
     }
     startUpPath_ = resolveTarget(paths_.read).path;
-    const RecordsTarget own = resolveTarget(paths_.write);
-    FileError error;
-    if (own.refusal) {
-        report(Kind::NotWritten, paths_.write, *own.refusal);
-    } else if (!own.path.isEmpty()) {
-        const Standing standing = standingAt(own.path, &error);
-        if (standing == Standing::Other) {
-            report(Kind::NotRegularFile, own.path, error);
-        }
-        saveDue_ = standing == Standing::Nothing || QFileInfo(own.path).size() == 0;
+    if (const std::optional<QString> path = savePath(false)) {
+        saveDue_ = QFileInfo(*path).size() == 0;
         // No save of another copy runs while the lock is held: what a killed one left can go.
-        const RecordsLock lock(own.path, closingWait());
+        const RecordsLock lock(*path, closingWait());
         if (lock.state() != RecordsLock::State::Busy) {
-            removeStaleTemporaries(own.path);
-            leftTables_ = leftForNextStart(own.path);
+            removeStaleTemporaries(*path);
+            leftTables_ = leftForNextStart(*path);
+            saveDue_ = saveDue_ || !leftTables_.isEmpty();
         }
-    }
-    if (!leftTables_.isEmpty()) {
-        saveDue_ = true;
-        loadTable();
     }
     return readRecordsFile(startUpPath_, Reach::FieldOnly).contents.field;
 }
@@ -66,11 +56,10 @@ void RecordsStore::loadTable() {
     if (ours_) {
         return;
     }
-    const ParsedRecords read = readRecordsFile(startUpPath_);
-    known_ = read.contents.bestTimes;
+    known_ = readRecordsFile(startUpPath_).contents.bestTimes;
     ours_ = known_;
-    for (const QString& left : leftTables_) {
-        const ParsedRecords table = readRecordsFile(left);
+    for (const QFileInfo& left : leftTables_) {
+        const ParsedRecords table = readRecordsFile(left.filePath());
         if (readsClean(table.condition)) {
             ours_ = mergeBestTimes(*ours_, table.contents.bestTimes, std::nullopt);
         }
@@ -110,103 +99,87 @@ RecordsStore::Saved RecordsStore::close(const PlayedField& field) {
         field, [](BestTimes&) { return false; }, true);
 }
 
-RecordsStore::Saved RecordsStore::keep(const std::function<bool(BestTimes&)>& change) {
-    return outcome(change(*ours_));
-}
-
-RecordsStore::Saved RecordsStore::outcome(bool recordTaken) {
-    return {*ours_, std::exchange(untold_, std::nullopt), recordTaken};
-}
-
-RecordsStore::Saved RecordsStore::save(const PlayedField& field,
-                                       const std::function<bool(BestTimes&)>& change,
+RecordsStore::Saved RecordsStore::save(const PlayedField& field, const Change& change,
                                        bool closing) {
     loadTable();
-    if (paths_.write.isEmpty() || frozen_) {
-        return keep(change);
+    const std::optional<QString> path = frozen_ ? std::nullopt : savePath(true);
+    const std::chrono::milliseconds wait = closing ? closingWait() : wait_;
+    std::optional<RecordsLock> lock;
+    if (path) {
+        lock.emplace(*path, wait);
+    }
+    const bool held = lock && lock->state() != RecordsLock::State::Busy;
+    const ParsedRecords inFile = held ? readRecordsFile(*path) : ParsedRecords{};
+    if (readsClean(inFile.condition)) {
+        ours_ = mergeBestTimes(inFile.contents.bestTimes, *ours_, known_);
+    }
+    const bool taken = change(*ours_);
+    if (held) {
+        write(*path, field, inFile.condition);
+    } else if (lock && (!closing || leaveForNextStart(*path, recordsBytes({field, *ours_})))) {
+        // A close that left its table for the next start has lost nothing.
+        report({Kind::Locked,
+                *path,
+                {EWOULDBLOCK, QStringLiteral("another copy of the game kept the file locked for "
+                                             "%1 ms")
+                                  .arg(wait.count())}});
+    }
+    return {*ours_, std::exchange(untold_, std::nullopt), taken};
+}
+
+std::optional<QString> RecordsStore::savePath(bool makeFolder) {
+    if (paths_.write.isEmpty()) {
+        return std::nullopt;
     }
     const RecordsTarget target = resolveTarget(paths_.write);
-    FileError error;
-    if (target.refusal) {
-        report(Kind::NotWritten, paths_.write, *target.refusal);
-        return keep(change);
-    }
-    const Standing standing = standingAt(target.path, &error);
-    if (standing == Standing::Other) {
-        report(Kind::NotRegularFile, target.path, error);
-        return keep(change);
+    if (target.problem) {
+        report(*target.problem);
+        return std::nullopt;
     }
     const QString folder = QFileInfo(target.path).absolutePath();
     std::error_code made;
-    if (standing == Standing::Nothing) {
+    if (makeFolder && !target.exists) {
         std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
     }
     if (made) {
-        report(Kind::NoFolder, folder, FileError::of(made.value()));
-        return keep(change);
+        report({Kind::NoFolder, folder, FileError::of(made.value())});
+        return std::nullopt;
     }
-    const std::chrono::milliseconds wait = closing ? closingWait() : wait_;
-    const RecordsLock lock(target.path, wait);
-    if (lock.state() != RecordsLock::State::Busy) {
-        return saveLocked(target.path, field, change);
-    }
-    Saved kept = keep(change);
-    // Nothing is lost when the next start finds the table.
-    if (closing && !leaveForNextStart(target.path, recordsBytes({field, *ours_}))) {
-        return kept;
-    }
-    report(Kind::Locked, target.path,
-           {EWOULDBLOCK, QStringLiteral("another copy of the game kept the file locked for %1 ms")
-                             .arg(wait.count())});
-    kept.problem = std::exchange(untold_, std::nullopt);
-    return kept;
+    return target.path;
 }
 
-RecordsStore::Saved RecordsStore::saveLocked(const QString& path, const PlayedField& field,
-                                             const std::function<bool(BestTimes&)>& change) {
-    const ParsedRecords inFile = readRecordsFile(path);
-    BestTimes merged = readsClean(inFile.condition)
-                           ? mergeBestTimes(inFile.contents.bestTimes, *ours_, known_)
-                           : *ours_;
-    const bool taken = change(merged);
-    ours_ = merged;
-    const QByteArray name = QFile::encodeName(path);
+void RecordsStore::write(const QString& path, const PlayedField& field, Condition condition) {
     // A file that stays as it is loses nothing, and needs no backup.
-    if (inFile.condition != Condition::Empty &&
-        ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0) {
-        report(Kind::NotWritten, path, FileError::of(errno));
-        return outcome(taken);
+    if (condition != Condition::Empty &&
+        ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) != 0) {
+        return report({Kind::NotWritten, path, FileError::of(errno)});
     }
     // Only what lies within the ten lines must be kept: no version of the game reads past them.
-    if (inFile.condition == Condition::Damaged || inFile.condition == Condition::CleanTail) {
-        const std::optional<FileError> notCopied = backUp(path);
-        if (notCopied && inFile.condition == Condition::Damaged) {
-            frozen_ = true;
-            report(Kind::NotBackedUp, path, *notCopied);
-            return outcome(taken);
-        }
+    const std::optional<FileError> notCopied =
+        condition == Condition::Damaged || condition == Condition::CleanTail ? backUp(path)
+                                                                             : std::nullopt;
+    if (notCopied && condition == Condition::Damaged) {
+        frozen_ = true;
+        return report({Kind::NotBackedUp, path, *notCopied});
     }
     if (const std::optional<FileError> notWritten =
-            writeRecordsFile(path, recordsBytes({field, merged}))) {
-        report(Kind::NotWritten, path, *notWritten);
-        return outcome(taken);
+            writeRecordsFile(path, recordsBytes({field, *ours_}))) {
+        return report({Kind::NotWritten, path, *notWritten});
     }
-    known_ = merged;
-    for (const QString& left : std::exchange(leftTables_, {})) {
-        QFile::remove(left);
+    known_ = ours_;
+    for (const QFileInfo& left : std::exchange(leftTables_, {})) {
+        QFile::remove(left.filePath());
     }
-    return outcome(taken);
 }
 
-void RecordsStore::report(Kind kind, const QString& path, const FileError& error) {
+void RecordsStore::report(const RecordsProblem& problem) {
     if (std::exchange(told_, true)) {
         return;
     }
-    untold_ = RecordsProblem{kind, path, error};
+    untold_ = problem;
     std::fprintf(stderr, "torvane: %s: %s\n",
-                 qPrintable(path.isEmpty() ? QStringLiteral("records") : path),
-                 qPrintable(error.reason));
-    std::fflush(stderr);
+                 qPrintable(problem.path.isEmpty() ? QStringLiteral("records") : problem.path),
+                 qPrintable(problem.error.reason));
 }
 
 } // namespace torvane::store

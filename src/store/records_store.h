@@ -4,27 +4,13 @@
 #include "store/records_file.h"
 #include "store/records_location.h"
 
+#include <QFileInfoList>
 #include <QString>
-#include <QStringList>
 #include <chrono>
 #include <functional>
 #include <optional>
 
 namespace torvane::store {
-
-// What kept the records from the file, and where; the system's own number and words.
-struct RecordsProblem {
-    enum class Kind {
-        NoFolder,       // no per-user folder, or one that cannot be made
-        NotWritten,     // the file could not be written
-        NotBackedUp,    // a damaged file could not be copied aside, so it is left as it is
-        NotRegularFile, // a folder, a FIFO or a device stands at the path
-        Locked,         // another copy held the lock for the whole wait
-    };
-    Kind kind;
-    QString path;
-    FileError error;
-};
 
 // The records file during a session: the one owner of the best times and of their file. Each
 // operation leaves the file holding what the player did, read again just before, under a lock,
@@ -68,24 +54,24 @@ class RecordsStore {
     Saved close(const PlayedField& field);
 
   private:
-    Saved save(const PlayedField& field, const std::function<bool(BestTimes&)>& change,
-               bool closing = false);
-    Saved saveLocked(const QString& path, const PlayedField& field,
-                     const std::function<bool(BestTimes&)>& change);
+    // Changes the table as it stands after the merge; true when a record was taken.
+    using Change = std::function<bool(BestTimes&)>;
+
+    Saved save(const PlayedField& field, const Change& change, bool closing = false);
+    // Where saves go, the folder made when `makeFolder`; none after telling why.
+    std::optional<QString> savePath(bool makeFolder);
+    // The table written under the lock, over a file found in `condition`.
+    void write(const QString& path, const PlayedField& field, Condition condition);
     std::chrono::milliseconds closingWait() const { return std::min(wait_, closingLockWait); }
     void loadTable();
-    // The change made here alone, to be saved next time.
-    Saved keep(const std::function<bool(BestTimes&)>& change);
-    // The table as this copy now has it, with the problem not yet told.
-    Saved outcome(bool recordTaken);
-    void report(RecordsProblem::Kind kind, const QString& path, const FileError& error);
+    void report(const RecordsProblem& problem);
 
     RecordsPaths paths_;
     std::chrono::milliseconds wait_;
     QString startUpPath_;            // what the start-up read
     std::optional<BestTimes> ours_;  // this copy's table, records not yet saved included
     std::optional<BestTimes> known_; // the table as this copy last read or wrote it in the file
-    QStringList leftTables_;         // merged, removed once saved
+    QFileInfoList leftTables_;       // merged, removed once saved
     bool saveDue_ = false;
     bool frozen_ = false; // a damaged file that could not be backed up is left alone
     bool told_ = false;
