@@ -18,34 +18,28 @@ constexpr const char* codecName = "GB18030";
 // The longest line the game writes is 64 characters of at most four bytes each.
 constexpr qsizetype maxLineBytes = 4096;
 
-enum class LineKind { Number, Time, Name };
-
-LineKind kindOf(int line) {
-    if (line < numberLineCount) {
-        return LineKind::Number;
-    }
-    return (line - numberLineCount) % 2 == 0 ? LineKind::Time : LineKind::Name;
+// The ten lines' layout, for the reader and the writer alike: four numbers, then a time and a
+// name for each preset level.
+bool isNumberLine(int line) {
+    return line < numberLineCount;
 }
 
-std::int16_t& numberAt(PlayedField& field, int line) {
-    const std::array<std::int16_t*, numberLineCount> numbers = {
-        &field.level, &field.fieldWidth, &field.fieldHeight, &field.mineTotal};
-    return *numbers.at(static_cast<std::size_t>(line));
+bool isTimeLine(int line) {
+    return !isNumberLine(line) && (line - numberLineCount) % 2 == 0;
 }
 
 int levelAt(int line) {
     return (line - numberLineCount) / 2;
 }
 
-QString captionAt(const BestTimes& table, int line) {
-    const Record& record = table.record(levelAt(line));
-    return kindOf(line) == LineKind::Time ? record.time : record.name;
+std::int16_t& numberAt(PlayedField& field, int line) {
+    const std::array numbers = {&field.level, &field.fieldWidth, &field.fieldHeight,
+                                &field.mineTotal};
+    return *numbers.at(static_cast<std::size_t>(line));
 }
 
-void setCaptionAt(BestTimes& table, int line, const QString& caption) {
-    Record record = table.record(levelAt(line));
-    (kindOf(line) == LineKind::Time ? record.time : record.name) = caption;
-    table.setRecord(levelAt(line), record);
+QString& captionIn(Record& record, int line) {
+    return isTimeLine(line) ? record.time : record.name;
 }
 
 // GB18030 keeps ASCII as it is, and most lines are ASCII: they need no codec, which costs a
@@ -134,7 +128,7 @@ ParsedRecords parseRecords(QIODevice& device, Reach reach) {
     const int available = std::min(reachable, static_cast<int>(file.lines.size()));
     for (int line = 0; line < available; ++line) {
         const QString text = decode(file.lines[static_cast<std::size_t>(line)]);
-        if (kindOf(line) == LineKind::Number) {
+        if (isNumberLine(line)) {
             const std::optional<std::int16_t> number = platform::toInt16(text);
             if (!number) {
                 return parsed;
@@ -144,10 +138,12 @@ ParsedRecords parseRecords(QIODevice& device, Reach reach) {
         }
         // Judged as the table keeps it, so that what is written back reads back the same.
         const std::optional<std::int16_t> seconds = platform::toInt16(BestTimes::bounded(text));
-        if (kindOf(line) == LineKind::Time && (!seconds || *seconds < 0)) {
+        if (isTimeLine(line) && (!seconds || *seconds < 0)) {
             return parsed;
         }
-        setCaptionAt(parsed.contents.bestTimes, line, text);
+        Record record = parsed.contents.bestTimes.record(levelAt(line));
+        captionIn(record, line) = text;
+        parsed.contents.bestTimes.setRecord(levelAt(line), record);
     }
     if (available < recordsLineCount || !file.whole) {
         return parsed;
@@ -170,27 +166,19 @@ ParsedRecords parseRecords(const QByteArray& bytes, Reach reach) {
 }
 
 QByteArray recordsBytes(const RecordsContents& contents) {
-    QByteArray bytes;
-    std::optional<QStringEncoder> encoder;
+    QString text;
     for (int line = 0; line < recordsLineCount; ++line) {
         PlayedField field = contents.field;
-        const QString text = kindOf(line) == LineKind::Number
-                                 ? numberLine(numberAt(field, line))
-                                 : oneLine(captionAt(contents.bestTimes, line));
-        if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
-            bytes += text.toLatin1();
-        } else {
-            if (!encoder) {
-                encoder.emplace(codecName);
-            }
-            if (!encoder->isValid()) {
-                return {};
-            }
-            bytes += encoder->encode(text);
-        }
-        bytes += "\r\n";
+        Record record = isNumberLine(line) ? Record{} : contents.bestTimes.record(levelAt(line));
+        text += isNumberLine(line) ? numberLine(numberAt(field, line))
+                                   : oneLine(captionIn(record, line));
+        text += QStringLiteral("\r\n");
     }
-    return bytes;
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        return text.toLatin1();
+    }
+    QStringEncoder encoder(codecName);
+    return encoder.isValid() ? QByteArray(encoder.encode(text)) : QByteArray();
 }
 
 } // namespace torvane::store

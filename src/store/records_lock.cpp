@@ -24,10 +24,20 @@ int openForLocking(const QByteArray& name, int flags = 0) {
     return ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | flags, 0644);
 }
 
-// True once held; false when the deadline passed first. A file system without flock gives
-// no lock at all, and then the lock is the best there is.
+// Made once, for every copy to open whoever made it and whatever the umask, and never removed.
+int openLockFile(const QByteArray& name, const QString& recordsPath) {
+    int fd = openForLocking(name);
+    if (fd < 0 && errno == ENOENT && (fd = openForLocking(name, O_CREAT | O_EXCL)) >= 0) {
+        giveToFolderOwner(fd, recordsPath);
+        ::fchmod(fd, 0644);
+    }
+    return fd < 0 && errno == EEXIST ? openForLocking(name) : fd;
+}
+
+// True once held, or when there is nothing to hold; false when the deadline passed first. A
+// file system without flock gives no lock at all, and then the lock is the best there is.
 bool lockBefore(int fd, Clock::time_point deadline) {
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    while (fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         if (errno != EWOULDBLOCK && errno != EINTR) {
             return true;
         }
@@ -52,42 +62,23 @@ RecordsLock::RecordsLock(const QString& recordsPath, std::chrono::milliseconds w
     const auto deadline = Clock::now() + wait;
     const QByteArray lockName = QFile::encodeName(recordsPath + QStringLiteral(".lock"));
     const QByteArray recordsName = QFile::encodeName(recordsPath);
-    for (;;) {
-        lockFile_ = openForLocking(lockName);
-        if (lockFile_ < 0 && errno == ENOENT) {
-            lockFile_ = openForLocking(lockName, O_CREAT | O_EXCL);
-            if (lockFile_ < 0 && errno == EEXIST) {
-                continue;
-            }
-            if (lockFile_ >= 0) {
-                // Every copy must be able to open it, whoever made it and whatever the umask.
-                giveToFolderOwner(lockFile_, recordsPath);
-                ::fchmod(lockFile_, 0644);
-            }
-        }
+    do {
+        release();
+        lockFile_ = openLockFile(lockName, recordsPath);
         // The records file too: a copy that can open no lock file locks the file itself.
         recordsFile_ = openForLocking(recordsName);
         if (lockFile_ < 0 && recordsFile_ < 0) {
             state_ = State::Absent;
             return;
         }
-        for (const int fd : {lockFile_, recordsFile_}) {
-            if (fd >= 0 && !lockBefore(fd, deadline)) {
-                state_ = State::Busy;
-                return;
-            }
-        }
-        // Without the lock file, the file locked must still be the one at the path, and no
-        // lock file may have turned up meanwhile.
-        const bool retry =
-            lockFile_ < 0 && (!sameFile(recordsFile_, recordsName) ||
-                              ::faccessat(AT_FDCWD, lockName.constData(), R_OK, AT_EACCESS) == 0);
-        if (!retry) {
-            state_ = State::Held;
+        if (!lockBefore(lockFile_, deadline) || !lockBefore(recordsFile_, deadline)) {
+            state_ = State::Busy;
             return;
         }
-        release();
-    }
+        // Without the lock file, the file locked must still be the one at the path: another
+        // copy may have replaced it while this one waited.
+    } while (lockFile_ < 0 && !sameFile(recordsFile_, recordsName));
+    state_ = State::Held;
 }
 
 RecordsLock::~RecordsLock() {
