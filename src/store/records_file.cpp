@@ -1,8 +1,8 @@
 #include "store/records_file.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QSaveFile>
-#include <QTemporaryFile>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -152,9 +152,7 @@ std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray&
     const QByteArray folder = nativeName(folderOf(path));
     errno = 0;
     QSaveFile file(path);
-    // Root passes the permission bits, not a read-only mount: ask the system, not the mode.
-    if (::faccessat(AT_FDCWD, folder.constData(), W_OK | X_OK, AT_EACCESS) != 0 ||
-        !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return existed ? writeInPlace(path, bytes) : lastError(EACCES);
     }
     // QSaveFile keeps the mode; root replacing a player's file keeps the player's owner too.
@@ -215,18 +213,9 @@ std::optional<FileError> backUp(const QString& path) {
 }
 
 std::optional<FileError> leaveForNextStart(const QString& path, const QByteArray& bytes) {
-    QTemporaryFile file(path + pendingMark + QStringLiteral("XXXXXX"));
-    errno = 0;
-    // Qt makes it without a name until one is asked for, and a nameless file is gone at close.
-    if (!file.open() || file.fileName().isEmpty()) {
-        return lastError(EACCES);
-    }
-    giveToFolderOwner(static_cast<int>(file.handle()), path);
-    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
-        return lastError(); // and the file goes with `file`
-    }
-    file.setAutoRemove(false);
-    return std::nullopt;
+    // A name of this copy's own: no other close's table is ever replaced.
+    return writeRecordsFile(
+        path + pendingMark + QString::number(QRandomGenerator::system()->generate64(), 36), bytes);
 }
 
 QFileInfoList leftForNextStart(const QString& path) {
