@@ -90,8 +90,9 @@ std::optional<FileError> writeInPlace(const QString& path, QByteArrayView bytes)
     return lastError();
 }
 
-RecordsTarget refused(int code, const QString& path, const QString& reason) {
-    return {{}, false, RecordsProblem{Kind::NotWritten, path, {code, reason}}};
+RecordsTarget refused(const QString& path, int code, const QString& reason,
+                      Kind kind = Kind::NotWritten) {
+    return {{}, false, RecordsProblem{kind, path, {code, reason}}};
 }
 
 } // namespace
@@ -108,7 +109,7 @@ RecordsTarget resolveTarget(const QString& path) {
         if (::lstat(nativeName(current).constData(), &info) != 0) {
             // Nothing there yet: the file is made where it belongs, never elsewhere.
             if (link > 0 && QFileInfo(folderOf(current)).canonicalFilePath() != folder) {
-                return refused(0, path,
+                return refused(path, 0,
                                QStringLiteral("a link to a missing file outside the "
                                               "records folder is not followed"));
             }
@@ -122,22 +123,19 @@ RecordsTarget resolveTarget(const QString& path) {
                                : S_ISFIFO(info.st_mode) ? "a FIFO"
                                : S_ISSOCK(info.st_mode) ? "a socket"
                                                         : "a device";
-            return {{},
-                    false,
-                    RecordsProblem{Kind::NotRegularFile,
-                                   current,
-                                   {S_ISDIR(info.st_mode) ? EISDIR : 0,
-                                    QStringLiteral("%1 stands there, not a regular file")
-                                        .arg(QLatin1StringView(what))}}};
+            return refused(
+                current, S_ISDIR(info.st_mode) ? EISDIR : 0,
+                QStringLiteral("%1 stands there, not a regular file").arg(QLatin1StringView(what)),
+                Kind::NotRegularFile);
         }
         if (info.st_uid != ::geteuid() && info.st_uid != 0) {
             return refused(
-                EPERM, path,
+                path, EPERM,
                 QStringLiteral("a link of another user (uid %1) is not followed").arg(info.st_uid));
         }
         current = QFile::symLinkTarget(current);
     }
-    return refused(ELOOP, path, QStringLiteral("links that do not end in a file are not followed"));
+    return refused(path, ELOOP, QStringLiteral("links that do not end in a file are not followed"));
 }
 
 ParsedRecords readRecordsFile(const QString& path, Reach reach) {
