@@ -20,8 +20,6 @@ constexpr int mostLinks = 8;
 // Far above any records file the game writes, far below anything else worth keeping.
 constexpr qint64 mostTemporaryBytes = 4096;
 const QString pendingMark = QStringLiteral(".pending.");
-// The files beside the records that are the game's own: never a link's target elsewhere.
-constexpr QDir::Filters besideRecords = QDir::Files | QDir::Hidden | QDir::CaseSensitive;
 
 QByteArray nativeName(const QString& path) {
     return QFile::encodeName(path);
@@ -88,6 +86,19 @@ std::optional<FileError> writeInPlace(const QString& path, QByteArrayView bytes)
         return std::nullopt;
     }
     return lastError();
+}
+
+// The files beside the records named after them and `mark`. No name filter: each would be a
+// regular expression compiled at every start, and that alone costs a third of a megabyte.
+QFileInfoList filesBeside(const QString& path, const QString& mark) {
+    const QString prefix = QFileInfo(path).fileName() + mark;
+    QFileInfoList found;
+    for (const QFileInfo& file : QDir(folderOf(path)).entryInfoList(QDir::Files | QDir::Hidden)) {
+        if (file.fileName().startsWith(prefix)) {
+            found << file;
+        }
+    }
+    return found;
 }
 
 RecordsTarget refused(const QString& path, int code, const QString& reason,
@@ -178,8 +189,7 @@ std::optional<FileError> backUp(const QString& path) {
     }
     const QByteArray bytes = source.readAll();
     const QString first = path + QStringLiteral(".bak");
-    const QFileInfoList taken =
-        QDir(folderOf(path)).entryInfoList({QFileInfo(first).fileName() + u'*'}, besideRecords);
+    const QFileInfoList taken = filesBeside(path, QStringLiteral(".bak"));
     if (std::any_of(taken.begin(), taken.end(), [&bytes](const QFileInfo& backup) {
             return backup.size() == bytes.size() && contentsOf(backup.filePath()) == bytes;
         })) {
@@ -217,19 +227,19 @@ std::optional<FileError> leaveForNextStart(const QString& path, const QByteArray
 }
 
 QFileInfoList leftForNextStart(const QString& path) {
-    return QDir(folderOf(path))
-        .entryInfoList({QFileInfo(path).fileName() + pendingMark + u'*'}, besideRecords);
+    return filesBeside(path, pendingMark);
 }
 
 void removeStaleTemporaries(const QString& path) {
-    // QSaveFile's names, and what earlier versions of the game made.
-    const QString random = QStringLiteral("[A-Za-z0-9]").repeated(6);
-    const QString name = QFileInfo(path).fileName();
-    for (const QFileInfo& leftover :
-         QDir(folderOf(path))
-             .entryInfoList({name + u'.' + random, name + QStringLiteral(".new.") + random},
-                            besideRecords)) {
-        if (leftover.size() <= mostTemporaryBytes &&
+    const qsizetype prefix = QFileInfo(path).fileName().size() + 1;
+    for (const QFileInfo& leftover : filesBeside(path, QStringLiteral("."))) {
+        // QSaveFile's six random letters or digits, after ".new." in earlier versions.
+        QStringView random = QStringView(leftover.fileName()).sliced(prefix);
+        random = random.startsWith(u"new.") ? random.sliced(4) : random;
+        if (random.size() == 6 &&
+            std::all_of(random.begin(), random.end(),
+                        [](QChar c) { return c.unicode() < 0x80 && c.isLetterOrNumber(); }) &&
+            leftover.size() <= mostTemporaryBytes &&
             (leftover.ownerId() == ::geteuid() || ::geteuid() == 0) &&
             readRecordsFile(leftover.filePath()).condition == Condition::Clean) {
             QFile::remove(leftover.filePath());
