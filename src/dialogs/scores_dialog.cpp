@@ -78,13 +78,12 @@ ScoresDialog::ScoresDialog(QWidget* parent) : QDialog(parent) {
 
 void ScoresDialog::showTable(const store::BestTimes& bestTimes) {
     for (int level = 0; level < store::BestTimes::levelCount; ++level) {
-        const QString& time = bestTimes.time(level);
-        const QString& name = bestTimes.name(level);
+        const store::Record& record = bestTimes.record(level);
         // A level nobody has won still holds the file's default pair: its name is a caption,
         // shown in the player's language. Any other name is the player's and shown as stored.
-        const bool unwon = time == store::BestTimes::noTime && name == store::BestTimes::noName;
-        entries_[static_cast<std::size_t>(2 * level)]->setText(time);
-        entries_[static_cast<std::size_t>(2 * level + 1)]->setText(unwon ? tr("匿名") : name);
+        entries_[static_cast<std::size_t>(2 * level)]->setText(record.time);
+        entries_[static_cast<std::size_t>(2 * level + 1)]->setText(record.isUnwon() ? tr("匿名")
+                                                                                    : record.name);
     }
     fitNames();
 }

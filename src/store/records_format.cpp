@@ -79,7 +79,6 @@ QString numberLine(std::int16_t value) {
 
 struct Lines {
     std::vector<QByteArray> lines; // without their ends
-    bool whole = true;             // no line ran past the bound
     bool more = false;             // something follows the tenth line
 };
 
@@ -103,9 +102,7 @@ Lines splitLines(QIODevice& device) {
                 read.lines.push_back(std::exchange(line, {}));
                 afterReturn = byte == '\r';
             } else if (line.size() < maxLineBytes) {
-                line.append(byte);
-            } else {
-                read.whole = false;
+                line.append(byte); // a cut line never matches what the game writes back
             }
         }
     }
@@ -145,7 +142,7 @@ ParsedRecords parseRecords(QIODevice& device, Reach reach) {
         captionIn(record, line) = text;
         parsed.contents.bestTimes.setRecord(levelAt(line), record);
     }
-    if (available < recordsLineCount || !file.whole) {
+    if (available < recordsLineCount) {
         return parsed;
     }
     QByteArray asRead;
