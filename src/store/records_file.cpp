@@ -69,13 +69,11 @@ bool keepOwner(int fd, const struct stat& wanted) {
 // the old ten lines or the new ones at the start of the file, followed at most by a tail.
 std::optional<FileError> writeInPlace(const QString& path, QByteArrayView bytes) {
     QFile file;
-    struct stat info {};
     if (!adopt(file, ::open(nativeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC),
-               QIODevice::WriteOnly) ||
-        ::fstat(file.handle(), &info) != 0) {
+               QIODevice::WriteOnly)) {
         return lastError();
     }
-    const qsizetype oldSize = info.st_size;
+    const qsizetype oldSize = file.size();
     if (bytes.size() > oldSize && !writeAt(file, oldSize, bytes.sliced(oldSize))) {
         const FileError error = lastError();
         [[maybe_unused]] const int cut = ::ftruncate(file.handle(), oldSize); // the old bytes alone
