@@ -361,6 +361,15 @@ TEST(Translation, EveryShippedLanguageIsWholeFitsAndKeepsItsAccelerators) {
     }
 }
 
+// The game's own language, then each shipped one.
+std::vector<QString> everyLanguage() {
+    std::vector<QString> languages{sourceLanguage};
+    for (const TranslationFile& file : shippedTranslations()) {
+        languages.push_back(file.language);
+    }
+    return languages;
+}
+
 // The name the prompt offers, repeated to the longest a name may be.
 QString longestName(const QString& offered) {
     QString name;
@@ -377,11 +386,7 @@ QString longestName(const QString& offered) {
 // Every name shows whole, each row's caption leaves a gap before its time, and the dialog still
 // fits the screen; in Chinese, with the names of its design, it keeps its design's size.
 TEST(Translation, BestTimesShowsEveryNameWholeInEveryLanguage) {
-    std::vector<QString> languages{sourceLanguage};
-    for (const TranslationFile& file : shippedTranslations()) {
-        languages.push_back(file.language);
-    }
-    for (const QString& language : languages) {
+    for (const QString& language : everyLanguage()) {
         SCOPED_TRACE(language.toStdString());
         const Installed installed(captionTranslator({language}));
         Windows windows;
@@ -422,11 +427,7 @@ TEST(Translation, BestTimesShowsEveryNameWholeInEveryLanguage) {
 // In every language but Chinese each caption of the custom size has an access key of its own,
 // which takes the keyboard to its box; in Chinese the captions stay as they are written.
 TEST(Translation, EachCustomSizeCaptionReachesItsBoxByItsAccessKey) {
-    std::vector<QString> languages{sourceLanguage};
-    for (const TranslationFile& file : shippedTranslations()) {
-        languages.push_back(file.language);
-    }
-    for (const QString& language : languages) {
+    for (const QString& language : everyLanguage()) {
         SCOPED_TRACE(language.toStdString());
         const Installed installed(captionTranslator({language}));
         Windows windows;
