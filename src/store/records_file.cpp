@@ -232,7 +232,8 @@ void removeStaleTemporaries(const QString& path) {
     const qsizetype prefix = QFileInfo(path).fileName().size() + 1;
     for (const QFileInfo& leftover : filesBeside(path, QStringLiteral("."))) {
         // QSaveFile's six random letters or digits, after ".new." in earlier versions.
-        QStringView random = QStringView(leftover.fileName()).sliced(prefix);
+        const QString name = leftover.fileName();
+        QStringView random = QStringView(name).sliced(prefix);
         random = random.startsWith(u"new.") ? random.sliced(4) : random;
         if (random.size() == 6 &&
             std::all_of(random.begin(), random.end(),
