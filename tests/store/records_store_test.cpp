@@ -201,37 +201,47 @@ TEST_F(RecordsStoreTest, AFailedWriteLosesNothingAndTheRecordLandsLater) {
     ::sigaction(SIGXFSZ, &ignore, &old);
     const struct {
         const char* name;
-        bool full; // the disk is full, else the file is read-only
-    } cases[] = {{"a full disk", true}, {"a read-only file", false}};
+        QByteArray file;
+        bool full;    // the disk is full, else the file is read-only
+        bool inPlace; // in a folder that takes no new file, where the disk takes part of the growth
+    } cases[] = {
+        {"a full disk", firstRunFile() + "a tail", true, false},
+        {"a read-only file", firstRunFile() + "a tail", false, false},
+        {"a full disk, growing in place", recordsBytes(withRecord({beginner, {}}, 0, "10", "")),
+         true, true},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        put(path_, firstRunFile() + "a tail");
-        RecordsStore store = started();
+        const QString path = c.inPlace ? lockedFolderWith(c.file) : path_;
+        put(path, c.file);
+        RecordsStore store({path, path}, 100ms);
+        store.readAtStartUp();
         rlimit limit{};
         ::getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit full{10, limit.rlim_max};
+        const rlimit full{c.inPlace ? static_cast<rlim_t>(c.file.size()) + 1 : 10, limit.rlim_max};
         if (c.full) {
             ::setrlimit(RLIMIT_FSIZE, &full);
         } else {
-            setMode(path_, 0444);
+            setMode(path, 0444);
         }
         RecordsStore::Saved saved;
         {
-            AsPlayer player(!c.full);
+            AsPlayer player(!c.full || c.inPlace);
             saved = store.recordWin(beginner, {game::Beginner, 7}, "ann");
         }
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        setMode(path_, 0644);
+        setMode(path, 0644);
         ASSERT_TRUE(saved.problem);
         EXPECT_EQ(saved.problem->kind, Kind::NotWritten);
         EXPECT_EQ(saved.problem->error.code, c.full ? EFBIG : EACCES);
-        EXPECT_EQ(contents(path_), firstRunFile() + "a tail");
-        EXPECT_EQ(QDir(folder_.path()).entryList({"result.sav.bak*"}), QStringList{});
+        EXPECT_EQ(contents(path), c.file);
+        const QDir folder = QFileInfo(path).dir();
+        EXPECT_EQ(folder.entryList({"result.sav.bak*"}), QStringList{});
         EXPECT_EQ(saved.bestTimes.record(0), (Record{"7", "ann"}));
         EXPECT_EQ(store.keepField(beginner).problem, std::nullopt);
-        EXPECT_EQ(tableAt(path_).record(0), (Record{"7", "ann"}));
-        for (const QString& backup : QDir(folder_.path()).entryList({"result.sav.bak*"})) {
-            QFile::remove(folder_.filePath(backup));
+        EXPECT_EQ(tableAt(path).record(0), (Record{"7", "ann"}));
+        for (const QString& backup : folder.entryList({"result.sav.bak*"})) {
+            QFile::remove(folder.filePath(backup));
         }
     }
     ::sigaction(SIGXFSZ, &old, nullptr);
