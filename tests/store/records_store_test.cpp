@@ -372,20 +372,28 @@ TEST_F(RecordsStoreTest, ALinkIsFollowedOnlyWhenItsOwnerCanBeTrusted) {
         uid_t owner;
         QString to;
         bool followed;
+        int links = 1; // a chain of links, each to the next
     } cases[] = {
         {"the player's link", playerId, target, true},
         {"root's link", 0, target, true},
         {"another user's link", 4242, target, false},
         {"a dangling link inside the folder", playerId, folder_.filePath("new.sav"), true},
         {"a dangling link outside", playerId, outside, false},
+        {"eight links", playerId, target, true, 8},
+        {"nine links", playerId, target, false, 9},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         put(target, firstRunFile());
         ASSERT_EQ(::chown(QFile::encodeName(target).constData(), playerId, playerId), 0);
-        QFile::remove(path_);
-        ASSERT_TRUE(QFile::link(c.to, path_));
-        ASSERT_EQ(::lchown(QFile::encodeName(path_).constData(), c.owner, c.owner), 0);
+        QString link = path_;
+        for (int hop = 1; hop <= c.links; ++hop) {
+            const QString next = hop < c.links ? folder_.filePath(u"link%1"_s.arg(hop)) : c.to;
+            QFile::remove(link);
+            ASSERT_TRUE(QFile::link(next, link));
+            ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), c.owner, c.owner), 0);
+            link = next;
+        }
         AsPlayer player(c.owner != 0);
         RecordsStore store({path_, path_});
         store.readAtStartUp();
