@@ -223,6 +223,7 @@ TEST_F(RecordsStoreTest, AFailedWriteLosesNothingAndTheRecordLandsLater) {
             ::setrlimit(RLIMIT_FSIZE, &full);
         } else {
             setMode(path, 0444);
+            setMode(folder_.path(), 0777); // a backup could be made
         }
         RecordsStore::Saved saved;
         {
@@ -231,6 +232,7 @@ TEST_F(RecordsStoreTest, AFailedWriteLosesNothingAndTheRecordLandsLater) {
         }
         ::setrlimit(RLIMIT_FSIZE, &limit);
         setMode(path, 0644);
+        setMode(folder_.path(), 0755);
         ASSERT_TRUE(saved.problem);
         EXPECT_EQ(saved.problem->kind, Kind::NotWritten);
         EXPECT_EQ(saved.problem->error.code, c.full ? EFBIG : EACCES);
