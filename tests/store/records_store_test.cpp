@@ -132,8 +132,11 @@ TEST_F(RecordsStoreTest, ANameGoesToItsOwnRecord) {
     RecordsStore a = started();
     const game::Win win{game::Intermediate, 50};
     EXPECT_EQ(a.recordWin(intermediate, win, u"无名菜鸟"_s).bestTimes.name(1), u"无名菜鸟"_s);
-    EXPECT_EQ(a.nameHolder(intermediate, win, "ann").bestTimes.record(1), (Record{"50", "ann"}));
     RecordsStore b = started();
+    EXPECT_EQ(b.bestTimes().name(1), u"无名菜鸟"_s);
+    EXPECT_EQ(a.nameHolder(intermediate, win, "ann").bestTimes.record(1), (Record{"50", "ann"}));
+    EXPECT_EQ(b.keepField(intermediate).bestTimes.record(1), (Record{"50", "ann"}))
+        << "B, which saw the record unnamed, saved over the name";
     EXPECT_FALSE(b.recordWin(intermediate, {game::Intermediate, 50}, "bob").recordTaken);
     EXPECT_TRUE(b.recordWin(intermediate, {game::Intermediate, 20}, "bob").recordTaken);
     // A's prompt answered late: the better record is B's, and keeps B's name.
