@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <functional>
+#include <sys/stat.h>
 
 namespace torvane::app {
 namespace {
@@ -198,6 +199,41 @@ TEST_F(RecordsSessionTest, AnUnwritableLocationIsToldOnceAndTheGameGoesOn) {
     program->window().close();
     EXPECT_FALSE(program->window().isVisible());
     EXPECT_EQ(told.size(), 1);
+}
+
+// Once the game is closing, a problem goes to standard error alone: no box holds up its end, not
+// even one found just before, still waiting for its event to end.
+TEST_F(RecordsSessionTest, NoProblemIsShownOnceTheGameIsClosing) {
+    const struct {
+        const char* name;
+        bool levelChosen, closed;
+        int boxes;
+    } cases[] = {
+        {"found during play", true, false, 1},
+        {"found just before the close", true, true, 0},
+        {"found by the close", false, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path());
+        writeFile(firstRunFile());
+        start();
+        ASSERT_TRUE(QFile::remove(path()));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+        int boxes = 0;
+        program->modal().whileShowing = [&boxes](QDialog& dialog) {
+            boxes += qobject_cast<QMessageBox*>(&dialog) != nullptr ? 1 : 0;
+        };
+        if (c.levelChosen) {
+            program->levelItem(game::Beginner).trigger();
+        }
+        if (c.closed) {
+            program->window().close();
+        }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(boxes, c.boxes);
+        program.reset();
+    }
 }
 
 // A file that did not read cleanly is rewritten from what could be read; its own bytes go

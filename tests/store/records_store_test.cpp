@@ -132,8 +132,16 @@ TEST_F(RecordsStoreTest, ANameGoesToItsOwnRecord) {
     RecordsStore a = started();
     const game::Win win{game::Intermediate, 50};
     EXPECT_EQ(a.recordWin(intermediate, win, u"无名菜鸟"_s).bestTimes.name(1), u"无名菜鸟"_s);
-    EXPECT_EQ(a.nameHolder(intermediate, win, "ann").bestTimes.record(1), (Record{"50", "ann"}));
     RecordsStore b = started();
+    EXPECT_EQ(b.bestTimes().name(1), u"无名菜鸟"_s);
+    {
+        const RecordsLock other(path_, 0ms); // the name waits for A's next save
+        EXPECT_EQ(a.nameHolder(intermediate, win, "ann").bestTimes.record(1),
+                  (Record{"50", "ann"}));
+    }
+    EXPECT_EQ(a.keepField(intermediate).bestTimes.record(1), (Record{"50", "ann"}));
+    EXPECT_EQ(b.keepField(intermediate).bestTimes.record(1), (Record{"50", "ann"}))
+        << "B, which saw the record unnamed, saved over the name";
     EXPECT_FALSE(b.recordWin(intermediate, {game::Intermediate, 50}, "bob").recordTaken);
     EXPECT_TRUE(b.recordWin(intermediate, {game::Intermediate, 20}, "bob").recordTaken);
     // A's prompt answered late: the better record is B's, and keeps B's name.
@@ -201,37 +209,49 @@ TEST_F(RecordsStoreTest, AFailedWriteLosesNothingAndTheRecordLandsLater) {
     ::sigaction(SIGXFSZ, &ignore, &old);
     const struct {
         const char* name;
-        bool full; // the disk is full, else the file is read-only
-    } cases[] = {{"a full disk", true}, {"a read-only file", false}};
+        QByteArray file;
+        bool full;    // the disk is full, else the file is read-only
+        bool inPlace; // in a folder that takes no new file, where the disk takes part of the growth
+    } cases[] = {
+        {"a full disk", firstRunFile() + "a tail", true, false},
+        {"a read-only file", firstRunFile() + "a tail", false, false},
+        {"a full disk, growing in place", recordsBytes(withRecord({beginner, {}}, 0, "10", "")),
+         true, true},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        put(path_, firstRunFile() + "a tail");
-        RecordsStore store = started();
+        const QString path = c.inPlace ? lockedFolderWith(c.file) : path_;
+        put(path, c.file);
+        RecordsStore store({path, path}, 100ms);
+        store.readAtStartUp();
         rlimit limit{};
         ::getrlimit(RLIMIT_FSIZE, &limit);
-        const rlimit full{10, limit.rlim_max};
+        const rlimit full{c.inPlace ? static_cast<rlim_t>(c.file.size()) + 1 : 10, limit.rlim_max};
         if (c.full) {
             ::setrlimit(RLIMIT_FSIZE, &full);
         } else {
-            setMode(path_, 0444);
+            setMode(path, 0444);
+            setMode(folder_.path(), 0777); // a backup could be made
         }
         RecordsStore::Saved saved;
         {
-            AsPlayer player(!c.full);
+            AsPlayer player(!c.full || c.inPlace);
             saved = store.recordWin(beginner, {game::Beginner, 7}, "ann");
         }
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        setMode(path_, 0644);
+        setMode(path, 0644);
+        setMode(folder_.path(), 0755);
         ASSERT_TRUE(saved.problem);
         EXPECT_EQ(saved.problem->kind, Kind::NotWritten);
         EXPECT_EQ(saved.problem->error.code, c.full ? EFBIG : EACCES);
-        EXPECT_EQ(contents(path_), firstRunFile() + "a tail");
-        EXPECT_EQ(QDir(folder_.path()).entryList({"result.sav.bak*"}), QStringList{});
+        EXPECT_EQ(contents(path), c.file);
+        const QDir folder = QFileInfo(path).dir();
+        EXPECT_EQ(folder.entryList({"result.sav.bak*"}), QStringList{});
         EXPECT_EQ(saved.bestTimes.record(0), (Record{"7", "ann"}));
         EXPECT_EQ(store.keepField(beginner).problem, std::nullopt);
-        EXPECT_EQ(tableAt(path_).record(0), (Record{"7", "ann"}));
-        for (const QString& backup : QDir(folder_.path()).entryList({"result.sav.bak*"})) {
-            QFile::remove(folder_.filePath(backup));
+        EXPECT_EQ(tableAt(path).record(0), (Record{"7", "ann"}));
+        for (const QString& backup : folder.entryList({"result.sav.bak*"})) {
+            QFile::remove(folder.filePath(backup));
         }
     }
     ::sigaction(SIGXFSZ, &old, nullptr);
@@ -362,20 +382,28 @@ TEST_F(RecordsStoreTest, ALinkIsFollowedOnlyWhenItsOwnerCanBeTrusted) {
         uid_t owner;
         QString to;
         bool followed;
+        int links = 1; // a chain of links, each to the next
     } cases[] = {
         {"the player's link", playerId, target, true},
         {"root's link", 0, target, true},
         {"another user's link", 4242, target, false},
         {"a dangling link inside the folder", playerId, folder_.filePath("new.sav"), true},
         {"a dangling link outside", playerId, outside, false},
+        {"eight links", playerId, target, true, 8},
+        {"nine links", playerId, target, false, 9},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         put(target, firstRunFile());
         ASSERT_EQ(::chown(QFile::encodeName(target).constData(), playerId, playerId), 0);
-        QFile::remove(path_);
-        ASSERT_TRUE(QFile::link(c.to, path_));
-        ASSERT_EQ(::lchown(QFile::encodeName(path_).constData(), c.owner, c.owner), 0);
+        QString link = path_;
+        for (int hop = 1; hop <= c.links; ++hop) {
+            const QString next = hop < c.links ? folder_.filePath(u"link%1"_s.arg(hop)) : c.to;
+            QFile::remove(link);
+            ASSERT_TRUE(QFile::link(next, link));
+            ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), c.owner, c.owner), 0);
+            link = next;
+        }
         AsPlayer player(c.owner != 0);
         RecordsStore store({path_, path_});
         store.readAtStartUp();
@@ -459,7 +487,9 @@ TEST_F(RecordsStoreTest, NoLockFileStopsASave) {
 // waits beside the file, and the next start merges it in and saves at once.
 TEST_F(RecordsStoreTest, ACloseWhileAnotherCopyHoldsTheLockLosesNothing) {
     RecordsStore store({path_, path_}, 100ms);
+    RecordsStore game({path_, path_}); // waits as long as the game does
     store.readAtStartUp();
+    game.readAtStartUp();
     store.keepField(beginner);
     QElapsedTimer closing;
     {
@@ -468,6 +498,9 @@ TEST_F(RecordsStoreTest, ACloseWhileAnotherCopyHoldsTheLockLosesNothing) {
         closing.start();
         EXPECT_EQ(store.close(beginner).problem, std::nullopt);
         EXPECT_LT(closing.elapsed(), 1000);
+        closing.restart();
+        EXPECT_EQ(game.close(beginner).problem, std::nullopt);
+        EXPECT_LT(closing.elapsed(), 1000) << "the game's own wait";
         put(path_, recordsBytes(withRecord({intermediate, {}}, 0, "4", "bob")));
     }
     RecordsStore next({path_, path_});
