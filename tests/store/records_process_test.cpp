@@ -18,8 +18,8 @@
 namespace torvane::store {
 namespace {
 
-// The copies run as the player, or as root when `root` and the tests run as root; under
-// `command` when one is given, a tracer say.
+// The copies run as the player when `asPlayer` and the tests run as root, else as the tests
+// do; under `command` when one is given, a tracer say.
 void startCopy(QProcess& copy, bool asPlayer, const QStringList& arguments,
                QStringList command = {}) {
     if (asPlayer && ::geteuid() == 0) {
