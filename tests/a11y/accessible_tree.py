@@ -94,6 +94,17 @@ def window(app, role, seconds=10):
     raise SystemExit("no %s window showing" % role)
 
 
+def closed(app, role, seconds=10):
+    """Waits until no window of `role` shows any more."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if not any(child is not None and child.get_role_name() == role and showing(child)
+                   for child in (app.get_child_at_index(i) for i in range(app.get_child_count()))):
+            return
+        time.sleep(0.1)
+    raise SystemExit("a %s window still showing" % role)
+
+
 def activate_main_window(seconds):
     """Gives the main window the keyboard, once the window manager has taken it on."""
     deadline = time.monotonic() + seconds
@@ -117,6 +128,30 @@ def activate_main_window(seconds):
 
 def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "150", *names], check=True)
+
+
+def visible_windows():
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--class", "torvane"],
+                          capture_output=True, text=True).stdout.split()
+
+
+def choose(app, ups, seconds=10):
+    """The dialog of the game menu's item `ups` above its last. Under load a key sent before the
+    menu has the keyboard goes to the main window and is lost: the arrows wait for the menu, and
+    a menu or dialog that does not show is tried again."""
+    for _ in range(3):
+        activate_main_window(20)
+        before = len(visible_windows())
+        keys("F10")
+        deadline = time.monotonic() + seconds
+        while len(visible_windows()) <= before and time.monotonic() < deadline:
+            time.sleep(0.1)
+        keys(*["Up"] * ups, "Return")
+        try:
+            return window(app, "dialog", seconds)
+        except SystemExit:
+            keys("Escape", "Escape")
+    raise SystemExit("no dialog window showing after three tries")
 
 
 def chinese_sources(translations, language):
@@ -169,13 +204,10 @@ def main():
     try:
         app = application(20)
         trees["main"] = window(app, "frame")
-        activate_main_window(20)
-        keys("F10", "Up", "Up", "Up", "Return")  # the custom size, third from the bottom
-        trees["custom"] = window(app, "dialog")
+        trees["custom"] = choose(app, 3)  # the custom size, third from the bottom
         keys("Escape")
-        time.sleep(0.5)
-        keys("F10", "Up", "Up", "Return")  # the best times, just above the exit
-        trees["scores"] = window(app, "dialog")
+        closed(app, "dialog")
+        trees["scores"] = choose(app, 2)  # the best times, just above the exit
         keys("Escape")
     finally:
         game.terminate()
