@@ -3,8 +3,6 @@
 #include "store/records_format.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
-#include <sys/stat.h>
 
 namespace torvane::app {
 namespace {
@@ -110,12 +108,9 @@ TEST_F(WinningPress, WhatFollowsAWin) {
 // opens over it.
 TEST_F(WinningPress, TheProblemWaitsForThePrompt) {
     startBeginnerWonByOnePress();
-    ASSERT_TRUE(QFile::remove(path()));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    blockRecords();
     int boxes = 0;
-    program->modal().whileShowing = [&boxes](QDialog& dialog) {
-        boxes += qobject_cast<QMessageBox*>(&dialog) != nullptr ? 1 : 0;
-    };
+    countBoxes(boxes);
     int boxesWhileAsking = -1;
     program->modal().whileAsking = [&] {
         QCoreApplication::processEvents(); // what the prompt's own loop would run

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace torvane::app::testing {
@@ -179,6 +181,18 @@ class ProgramTest : public ::testing::Test {
     QByteArray readFile() const {
         QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // A FIFO where the records file was: no save can write there from now on.
+    void blockRecords() const {
+        ASSERT_TRUE(QFile::remove(path()));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+    }
+    // `boxes` counts the message boxes the started program shows from now on.
+    void countBoxes(int& boxes) {
+        program->modal().whileShowing = [&boxes](QDialog& dialog) {
+            boxes += qobject_cast<QMessageBox*>(&dialog) != nullptr ? 1 : 0;
+        };
     }
 
     TestingProgram& start() { return start({path(), path()}); }
