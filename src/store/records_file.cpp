@@ -1,7 +1,6 @@
 #include "store/records_file.h"
 
 #include <QDir>
-#include <QRandomGenerator>
 #include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
@@ -19,7 +18,6 @@ using Kind = RecordsProblem::Kind;
 constexpr int mostLinks = 8;
 // Far above any records file the game writes, far below anything else worth keeping.
 constexpr qint64 mostTemporaryBytes = 4096;
-const QString pendingMark = QStringLiteral(".pending.");
 
 QByteArray nativeName(const QString& path) {
     return QFile::encodeName(path);
@@ -31,14 +29,6 @@ QString folderOf(const QString& path) {
 
 FileError lastError(int fallback = EIO) {
     return FileError::of(errno != 0 ? errno : fallback);
-}
-
-// The descriptor closed with `file`; false, and closed, when it cannot be had.
-bool adopt(QFile& file, int fd, QIODevice::OpenMode mode) {
-    if (fd >= 0 && !file.open(fd, mode | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-    }
-    return file.isOpen();
 }
 
 // Non-blocking, so that a FIFO never waits for a writer; never through a link.
@@ -84,19 +74,6 @@ std::optional<FileError> writeInPlace(const QString& path, QByteArrayView bytes)
         return std::nullopt;
     }
     return lastError();
-}
-
-// The files beside the records named after them and `mark`. No name filter: each would be a
-// regular expression compiled at every start, and that alone costs a third of a megabyte.
-QFileInfoList filesBeside(const QString& path, const QString& mark) {
-    const QString prefix = QFileInfo(path).fileName() + mark;
-    QFileInfoList found;
-    for (const QFileInfo& file : QDir(folderOf(path)).entryInfoList(QDir::Files | QDir::Hidden)) {
-        if (file.fileName().startsWith(prefix)) {
-            found << file;
-        }
-    }
-    return found;
 }
 
 RecordsTarget refused(const QString& path, int code, const QString& reason,
@@ -156,7 +133,6 @@ ParsedRecords readRecordsFile(const QString& path, Reach reach) {
 std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray& bytes) {
     struct stat old {};
     const bool existed = ::lstat(nativeName(path).constData(), &old) == 0;
-    const QByteArray folder = nativeName(folderOf(path));
     errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -171,10 +147,10 @@ std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray&
         return lastError();
     }
     // The new name itself is on the disk only once its folder is.
-    QFile folderFile;
-    if (adopt(folderFile, ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC),
-              QIODevice::ReadOnly)) {
-        ::fsync(folderFile.handle());
+    if (const int folder = ::open(nativeName(folderOf(path)).constData(), O_RDONLY | O_CLOEXEC);
+        folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
     }
     return std::nullopt;
 }
@@ -218,14 +194,17 @@ std::optional<FileError> backUp(const QString& path) {
     return FileError::of(EEXIST);
 }
 
-std::optional<FileError> leaveForNextStart(const QString& path, const QByteArray& bytes) {
-    // A name of this copy's own: no other close's table is ever replaced.
-    return writeRecordsFile(
-        path + pendingMark + QString::number(QRandomGenerator::system()->generate64(), 36), bytes);
-}
-
-QFileInfoList leftForNextStart(const QString& path) {
-    return filesBeside(path, pendingMark);
+// No name filter: each would be a
+// regular expression compiled at every start, and that alone costs a third of a megabyte.
+QFileInfoList filesBeside(const QString& path, const QString& mark) {
+    const QString prefix = QFileInfo(path).fileName() + mark;
+    QFileInfoList found;
+    for (const QFileInfo& file : QDir(folderOf(path)).entryInfoList(QDir::Files | QDir::Hidden)) {
+        if (file.fileName().startsWith(prefix)) {
+            found << file;
+        }
+    }
+    return found;
 }
 
 void removeStaleTemporaries(const QString& path) {
@@ -244,6 +223,13 @@ void removeStaleTemporaries(const QString& path) {
             QFile::remove(leftover.filePath());
         }
     }
+}
+
+bool adopt(QFile& file, int fd, QIODevice::OpenMode mode) {
+    if (fd >= 0 && !file.open(fd, mode | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+    }
+    return file.isOpen();
 }
 
 void giveToFolderOwner(int fd, const QString& path) {

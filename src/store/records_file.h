@@ -3,6 +3,7 @@
 #include "store/records_format.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QFileInfoList>
 #include <QString>
 #include <optional>
@@ -53,14 +54,15 @@ std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray&
 // anything, with the owner and mode of the file; none when a backup already holds these bytes.
 std::optional<FileError> backUp(const QString& path);
 
-// A table left for the next start: a file of this copy's own beside the records.
-std::optional<FileError> leaveForNextStart(const QString& path, const QByteArray& bytes);
-// The tables that closes left there.
-QFileInfoList leftForNextStart(const QString& path);
+// The files beside the records named after them and `mark`.
+QFileInfoList filesBeside(const QString& path, const QString& mark);
 
 // What saves cut off by a kill left beside the file: small records files of ours under the
 // names our saves give their new files.
 void removeStaleTemporaries(const QString& path);
+
+// The descriptor closed with `file`; false, and closed, when it cannot be had.
+bool adopt(QFile& file, int fd, QIODevice::OpenMode mode);
 
 // Root making a file in a folder another user owns gives it to that user, so that the
 // player's own copy can still rewrite it.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QString>
 #include <chrono>
 
@@ -19,18 +20,14 @@ class RecordsLock {
     };
 
     RecordsLock(const QString& recordsPath, std::chrono::milliseconds wait);
-    ~RecordsLock();
-    RecordsLock(const RecordsLock&) = delete;
-    RecordsLock& operator=(const RecordsLock&) = delete;
 
     State state() const { return state_; }
 
   private:
-    void release();
-
+    // Each lets go of its flock as it closes.
+    QFile lockFile_;
+    QFile recordsFile_;
     State state_ = State::Absent;
-    int lockFile_ = -1;
-    int recordsFile_ = -1;
 };
 
 } // namespace torvane::store

@@ -5,6 +5,7 @@
 #include "store/records_lock.h"
 
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -17,6 +18,9 @@ namespace {
 
 using Kind = RecordsProblem::Kind;
 
+// Beside the records, the tables of closes that could not have the lock.
+const QString pendingMark = QStringLiteral(".pending.");
+
 bool readsClean(Condition condition) {
     return condition == Condition::Clean || condition == Condition::CleanTail;
 }
@@ -27,12 +31,6 @@ RecordsStore::RecordsStore(RecordsPaths paths, std::chrono::milliseconds wait)
     : paths_(std::move(paths)), wait_(wait) {}
 
 PlayedField RecordsStore::readAtStartUp() {
-    if (paths_.write.isEmpty()) {
-        report(
-            {Kind::NoFolder,
-             {},
-             {ENOENT, QStringLiteral("neither XDG_DATA_HOME nor HOME names an absolute folder")}});
-    }
     startUpPath_ = resolveTarget(paths_.read).path;
     if (const std::optional<QString> path = savePath(false)) {
         saveDue_ = QFileInfo(*path).size() == 0;
@@ -40,7 +38,7 @@ PlayedField RecordsStore::readAtStartUp() {
         const RecordsLock lock(*path, closingWait());
         if (lock.state() != RecordsLock::State::Busy) {
             removeStaleTemporaries(*path);
-            leftTables_ = leftForNextStart(*path);
+            leftTables_ = filesBeside(*path, pendingMark);
             saveDue_ = saveDue_ || !leftTables_.isEmpty();
         }
     }
@@ -67,7 +65,7 @@ void RecordsStore::loadTable() {
 }
 
 RecordsStore::Saved RecordsStore::keepField(const PlayedField& field) {
-    return save(field, [](BestTimes&) { return false; });
+    return save(field, {});
 }
 
 RecordsStore::Saved RecordsStore::recordWin(const PlayedField& field, const game::Win& win,
@@ -95,8 +93,7 @@ RecordsStore::Saved RecordsStore::nameHolder(const PlayedField& field, const gam
 }
 
 RecordsStore::Saved RecordsStore::close(const PlayedField& field) {
-    return save(
-        field, [](BestTimes&) { return false; }, true);
+    return save(field, {}, true);
 }
 
 RecordsStore::Saved RecordsStore::save(const PlayedField& field, const Change& change,
@@ -113,10 +110,10 @@ RecordsStore::Saved RecordsStore::save(const PlayedField& field, const Change& c
     if (readsClean(inFile.condition)) {
         ours_ = mergeBestTimes(inFile.contents.bestTimes, *ours_, known_);
     }
-    const bool taken = change(*ours_);
+    const bool taken = change && change(*ours_);
     if (held) {
         write(*path, field, inFile.condition);
-    } else if (lock && (!closing || leaveForNextStart(*path, recordsBytes({field, *ours_})))) {
+    } else if (lock && (!closing || leaveForNextStart(*path, field))) {
         // A close that left its table for the next start has lost nothing.
         report({Kind::Locked,
                 *path,
@@ -129,6 +126,10 @@ RecordsStore::Saved RecordsStore::save(const PlayedField& field, const Change& c
 
 std::optional<QString> RecordsStore::savePath(bool makeFolder) {
     if (paths_.write.isEmpty()) {
+        report(
+            {Kind::NoFolder,
+             {},
+             {ENOENT, QStringLiteral("neither XDG_DATA_HOME nor HOME names an absolute folder")}});
         return std::nullopt;
     }
     const RecordsTarget target = resolveTarget(paths_.write);
@@ -170,6 +171,12 @@ void RecordsStore::write(const QString& path, const PlayedField& field, Conditio
     for (const QFileInfo& left : std::exchange(leftTables_, {})) {
         QFile::remove(left.filePath());
     }
+}
+
+bool RecordsStore::leaveForNextStart(const QString& path, const PlayedField& field) {
+    // A name of this copy's own: no other close's table is ever replaced.
+    const QString name = QString::number(QRandomGenerator::system()->generate64(), 36);
+    return writeRecordsFile(path + pendingMark + name, recordsBytes({field, *ours_})).has_value();
 }
 
 void RecordsStore::report(const RecordsProblem& problem) {

@@ -64,6 +64,8 @@ class RecordsStore {
     void write(const QString& path, const PlayedField& field, Condition condition);
     std::chrono::milliseconds closingWait() const { return std::min(wait_, closingLockWait); }
     void loadTable();
+    // This copy's table where the next start finds it; true when it could not be left there.
+    bool leaveForNextStart(const QString& path, const PlayedField& field);
     void report(const RecordsProblem& problem);
 
     RecordsPaths paths_;
