@@ -19,10 +19,6 @@ constexpr int mostLinks = 8;
 // Far above any records file the game writes, far below anything else worth keeping.
 constexpr qint64 mostTemporaryBytes = 4096;
 
-QByteArray nativeName(const QString& path) {
-    return QFile::encodeName(path);
-}
-
 QString folderOf(const QString& path) {
     return QFileInfo(path).absolutePath();
 }
@@ -31,18 +27,17 @@ FileError lastError(int fallback = EIO) {
     return FileError::of(errno != 0 ? errno : fallback);
 }
 
-// Non-blocking, so that a FIFO never waits for a writer; never through a link.
-bool openRegular(QFile& file, const QString& path, struct stat& info) {
-    const int fd =
-        ::open(nativeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-    return adopt(file, fd, QIODevice::ReadOnly) && ::fstat(file.handle(), &info) == 0 &&
-           S_ISREG(info.st_mode);
+// What stands at `path`, when it is a regular file `file` now reads.
+std::optional<struct stat> openRegular(QFile& file, const QString& path) {
+    struct stat info {};
+    const bool regular = openFile(file, path, O_RDONLY) && ::fstat(file.handle(), &info) == 0 &&
+                         S_ISREG(info.st_mode);
+    return regular ? std::optional(info) : std::nullopt;
 }
 
 QByteArray contentsOf(const QString& path) {
     QFile file;
-    struct stat info {};
-    return openRegular(file, path, info) ? file.readAll() : QByteArray();
+    return openRegular(file, path) ? file.readAll() : QByteArray();
 }
 
 bool writeAt(QFile& file, qint64 offset, QByteArrayView bytes) {
@@ -59,8 +54,7 @@ bool keepOwner(int fd, const struct stat& wanted) {
 // the old ten lines or the new ones at the start of the file, followed at most by a tail.
 std::optional<FileError> writeInPlace(const QString& path, QByteArrayView bytes) {
     QFile file;
-    if (!adopt(file, ::open(nativeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC),
-               QIODevice::WriteOnly)) {
+    if (!openFile(file, path, O_WRONLY)) {
         return lastError();
     }
     const qsizetype oldSize = file.size();
@@ -92,7 +86,7 @@ RecordsTarget resolveTarget(const QString& path) {
     QString current = path;
     for (int link = 0; link <= mostLinks; ++link) {
         struct stat info {};
-        if (::lstat(nativeName(current).constData(), &info) != 0) {
+        if (::lstat(QFile::encodeName(current).constData(), &info) != 0) {
             // Nothing there yet: the file is made where it belongs, never elsewhere.
             if (link > 0 && QFileInfo(folderOf(current)).canonicalFilePath() != folder) {
                 return refused(path, 0,
@@ -126,13 +120,12 @@ RecordsTarget resolveTarget(const QString& path) {
 
 ParsedRecords readRecordsFile(const QString& path, Reach reach) {
     QFile file;
-    struct stat info {};
-    return openRegular(file, path, info) ? parseRecords(file, reach) : ParsedRecords{};
+    return openRegular(file, path) ? parseRecords(file, reach) : ParsedRecords{};
 }
 
 std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray& bytes) {
     struct stat old {};
-    const bool existed = ::lstat(nativeName(path).constData(), &old) == 0;
+    const bool existed = ::lstat(QFile::encodeName(path).constData(), &old) == 0;
     errno = 0;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -147,7 +140,8 @@ std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray&
         return lastError();
     }
     // The new name itself is on the disk only once its folder is.
-    if (const int folder = ::open(nativeName(folderOf(path)).constData(), O_RDONLY | O_CLOEXEC);
+    if (const int folder =
+            ::open(QFile::encodeName(folderOf(path)).constData(), O_RDONLY | O_CLOEXEC);
         folder >= 0) {
         ::fsync(folder);
         ::close(folder);
@@ -157,12 +151,11 @@ std::optional<FileError> writeRecordsFile(const QString& path, const QByteArray&
 
 std::optional<FileError> backUp(const QString& path) {
     QFile source;
-    struct stat info {};
-    if (!openRegular(source, path, info)) {
+    const std::optional<struct stat> info = openRegular(source, path);
+    if (!info) {
         return lastError();
     }
     const QByteArray bytes = source.readAll();
-    const QString first = path + QStringLiteral(".bak");
     const QFileInfoList taken = filesBeside(path, QStringLiteral(".bak"));
     if (std::any_of(taken.begin(), taken.end(), [&bytes](const QFileInfo& backup) {
             return backup.size() == bytes.size() && contentsOf(backup.filePath()) == bytes;
@@ -171,24 +164,24 @@ std::optional<FileError> backUp(const QString& path) {
     }
     // Only new names: nothing there, not even a dangling link, is ever written through.
     for (qsizetype n = 0; n <= taken.size() + 100; ++n) {
-        const QString name = n == 0 ? first : first + u'.' + QString::number(n);
+        const QString name =
+            path + QStringLiteral(".bak") + (n == 0 ? QString() : u'.' + QString::number(n));
         QFile copy;
-        const int fd = ::open(nativeName(name).constData(),
-                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd < 0 && errno == EEXIST) {
+        if (!openFile(copy, name, O_WRONLY | O_CREAT | O_EXCL) && errno == EEXIST) {
             continue;
+        }
+        if (!copy.isOpen()) {
+            return lastError();
         }
         // A full disk may show only when the data is forced out: a backup not on the disk is
         // none.
-        if (!adopt(copy, fd, QIODevice::WriteOnly)) {
-            return lastError();
-        }
-        if (writeAt(copy, 0, bytes) && keepOwner(fd, info) &&
-            ::fchmod(fd, info.st_mode & 07777) == 0 && ::fsync(fd) == 0) {
+        const int fd = copy.handle();
+        if (writeAt(copy, 0, bytes) && keepOwner(fd, *info) &&
+            ::fchmod(fd, info->st_mode & 07777) == 0 && ::fsync(fd) == 0) {
             return std::nullopt;
         }
         const FileError error = lastError();
-        ::unlink(nativeName(name).constData()); // our own partial copy, nothing earlier
+        ::unlink(QFile::encodeName(name).constData()); // our own partial copy, nothing earlier
         return error;
     }
     return FileError::of(EEXIST);
@@ -225,8 +218,12 @@ void removeStaleTemporaries(const QString& path) {
     }
 }
 
-bool adopt(QFile& file, int fd, QIODevice::OpenMode mode) {
-    if (fd >= 0 && !file.open(fd, mode | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+bool openFile(QFile& file, const QString& path, int flags, mode_t mode) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          flags | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC, mode);
+    const QIODevice::OpenMode openMode =
+        (flags & O_ACCMODE) == O_WRONLY ? QIODevice::WriteOnly : QIODevice::ReadOnly;
+    if (fd >= 0 && !file.open(fd, openMode | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
     }
     return file.isOpen();
@@ -234,7 +231,7 @@ bool adopt(QFile& file, int fd, QIODevice::OpenMode mode) {
 
 void giveToFolderOwner(int fd, const QString& path) {
     struct stat folder {};
-    if (::geteuid() == 0 && ::stat(nativeName(folderOf(path)).constData(), &folder) == 0 &&
+    if (::geteuid() == 0 && ::stat(QFile::encodeName(folderOf(path)).constData(), &folder) == 0 &&
         folder.st_uid != 0) {
         [[maybe_unused]] const int given = ::fchown(fd, folder.st_uid, folder.st_gid);
     }

@@ -7,6 +7,7 @@
 #include <QFileInfoList>
 #include <QString>
 #include <optional>
+#include <sys/types.h>
 
 namespace torvane::store {
 
@@ -61,8 +62,10 @@ QFileInfoList filesBeside(const QString& path, const QString& mark);
 // names our saves give their new files.
 void removeStaleTemporaries(const QString& path);
 
-// The descriptor closed with `file`; false, and closed, when it cannot be had.
-bool adopt(QFile& file, int fd, QIODevice::OpenMode mode);
+// `file` open on `path` with open(2)'s `flags` (read-only or write-only), never through a link
+// at its end and never waiting for a FIFO's other end; a new file gets `mode`. False, with
+// errno set, when it cannot be had.
+bool openFile(QFile& file, const QString& path, int flags, mode_t mode = 0600);
 
 // Root making a file in a folder another user owns gives it to that user, so that the
 // player's own copy can still rewrite it.

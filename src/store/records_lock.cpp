@@ -17,23 +17,15 @@ using Clock = std::chrono::steady_clock;
 // A save takes about a millisecond: a copy that meets another one's save retries often.
 constexpr std::chrono::milliseconds pollInterval(2);
 
-bool openForLocking(QFile& file, const QByteArray& name, int flags = 0) {
-    return adopt(
-        file,
-        ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | flags, 0644),
-        QIODevice::ReadOnly);
-}
-
-// Made once, for every copy to open whoever made it and whatever the umask, and never removed.
-void openLockFile(QFile& file, const QByteArray& name, const QString& recordsPath) {
-    if (openForLocking(file, name) || errno != ENOENT) {
-        return;
-    }
-    if (openForLocking(file, name, O_CREAT | O_EXCL)) {
+// Made once, by whichever copy comes first, for every copy to open whoever made it and whatever
+// the umask, and never removed.
+void openLockFile(QFile& file, const QString& recordsPath) {
+    const QString name = recordsPath + QStringLiteral(".lock");
+    if (openFile(file, name, O_RDONLY | O_CREAT | O_EXCL, 0644)) {
         giveToFolderOwner(file.handle(), recordsPath);
         ::fchmod(file.handle(), 0644);
     } else if (errno == EEXIST) {
-        openForLocking(file, name);
+        openFile(file, name, O_RDONLY);
     }
 }
 
@@ -52,10 +44,11 @@ bool lockBefore(const QFile& file, Clock::time_point deadline) {
     return true;
 }
 
-bool sameFile(const QFile& file, const QByteArray& name) {
+bool sameFile(const QFile& file, const QString& path) {
     struct stat held {};
     struct stat named {};
-    return ::fstat(file.handle(), &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
+    return ::fstat(file.handle(), &held) == 0 &&
+           ::lstat(QFile::encodeName(path).constData(), &named) == 0 &&
            held.st_dev == named.st_dev && held.st_ino == named.st_ino;
 }
 
@@ -63,13 +56,12 @@ bool sameFile(const QFile& file, const QByteArray& name) {
 
 RecordsLock::RecordsLock(const QString& recordsPath, std::chrono::milliseconds wait) {
     const auto deadline = Clock::now() + wait;
-    const QByteArray recordsName = QFile::encodeName(recordsPath);
     do {
         lockFile_.close();
         recordsFile_.close();
-        openLockFile(lockFile_, recordsName + ".lock", recordsPath);
+        openLockFile(lockFile_, recordsPath);
         // The records file too: a copy that can open no lock file locks the file itself.
-        if (!openForLocking(recordsFile_, recordsName) && !lockFile_.isOpen()) {
+        if (!openFile(recordsFile_, recordsPath, O_RDONLY) && !lockFile_.isOpen()) {
             return; // Absent
         }
         if (!lockBefore(lockFile_, deadline) || !lockBefore(recordsFile_, deadline)) {
@@ -78,7 +70,7 @@ RecordsLock::RecordsLock(const QString& recordsPath, std::chrono::milliseconds w
         }
         // Without the lock file, the file locked must still be the one at the path: another
         // copy may have replaced it while this one waited.
-    } while (!lockFile_.isOpen() && !sameFile(recordsFile_, recordsName));
+    } while (!lockFile_.isOpen() && !sameFile(recordsFile_, recordsPath));
     state_ = State::Held;
 }
 
