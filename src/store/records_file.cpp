@@ -72,7 +72,7 @@ std::optional<FileError> writeInPlace(const QString& path, QByteArrayView bytes)
 
 RecordsTarget refused(const QString& path, int code, const QString& reason,
                       Kind kind = Kind::NotWritten) {
-    return {{}, false, RecordsProblem{kind, path, {code, reason}}};
+    return {{}, RecordsProblem{kind, path, {code, reason}}};
 }
 
 } // namespace
@@ -93,10 +93,10 @@ RecordsTarget resolveTarget(const QString& path) {
                                QStringLiteral("a link to a missing file outside the "
                                               "records folder is not followed"));
             }
-            return {current, false, std::nullopt};
+            return {current, std::nullopt};
         }
         if (S_ISREG(info.st_mode)) {
-            return {current, true, std::nullopt};
+            return {current, std::nullopt};
         }
         if (!S_ISLNK(info.st_mode)) {
             const char* what = S_ISDIR(info.st_mode)    ? "a folder"

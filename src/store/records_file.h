@@ -36,8 +36,7 @@ struct RecordsProblem {
 // Where a read and a save go: the records path itself, or where its links lead when each
 // belongs to this user or to root, and a dangling one only to a file in the records folder.
 struct RecordsTarget {
-    QString path;        // empty when there is nowhere to go
-    bool exists = false; // a regular file stands there
+    QString path; // empty when there is nowhere to go
     std::optional<RecordsProblem> problem;
 };
 RecordsTarget resolveTarget(const QString& path);

@@ -139,7 +139,7 @@ std::optional<QString> RecordsStore::savePath(bool makeFolder) {
     }
     const QString folder = QFileInfo(target.path).absolutePath();
     std::error_code made;
-    if (makeFolder && !target.exists) {
+    if (makeFolder) {
         std::filesystem::create_directories(QFile::encodeName(folder).toStdString(), made);
     }
     if (made) {
