@@ -45,27 +45,18 @@ PlayedField RecordsStore::readAtStartUp() {
     return readRecordsFile(startUpPath_, Reach::FieldOnly).contents.field;
 }
 
-const BestTimes& RecordsStore::bestTimes() {
-    loadTable();
-    return *ours_;
-}
-
-void RecordsStore::loadTable() {
-    if (ours_) {
-        return;
-    }
-    known_ = readRecordsFile(startUpPath_).contents.bestTimes;
-    ours_ = known_;
-    for (const QFileInfo& left : leftTables_) {
-        const ParsedRecords table = readRecordsFile(left.filePath());
-        if (readsClean(table.condition)) {
-            ours_ = mergeBestTimes(*ours_, table.contents.bestTimes, std::nullopt);
+BestTimes& RecordsStore::loadTable() {
+    if (!ours_) {
+        known_ = readRecordsFile(startUpPath_).contents.bestTimes;
+        ours_ = known_;
+        for (const QFileInfo& left : leftTables_) {
+            const ParsedRecords table = readRecordsFile(left.filePath());
+            if (readsClean(table.condition)) {
+                ours_ = mergeBestTimes(*ours_, table.contents.bestTimes, std::nullopt);
+            }
         }
     }
-}
-
-RecordsStore::Saved RecordsStore::keepField(const PlayedField& field) {
-    return save(field, {});
+    return *ours_;
 }
 
 RecordsStore::Saved RecordsStore::recordWin(const PlayedField& field, const game::Win& win,
@@ -92,10 +83,6 @@ RecordsStore::Saved RecordsStore::nameHolder(const PlayedField& field, const gam
     });
 }
 
-RecordsStore::Saved RecordsStore::close(const PlayedField& field) {
-    return save(field, {}, true);
-}
-
 RecordsStore::Saved RecordsStore::save(const PlayedField& field, const Change& change,
                                        bool closing) {
     loadTable();
@@ -113,7 +100,7 @@ RecordsStore::Saved RecordsStore::save(const PlayedField& field, const Change& c
     const bool taken = change && change(*ours_);
     if (held) {
         write(*path, field, inFile.condition);
-    } else if (lock && (!closing || leaveForNextStart(*path, field))) {
+    } else if (lock && !(closing && leftForNextStart(*path, field))) {
         // A close that left its table for the next start has lost nothing.
         report({Kind::Locked,
                 *path,
@@ -173,10 +160,10 @@ void RecordsStore::write(const QString& path, const PlayedField& field, Conditio
     }
 }
 
-bool RecordsStore::leaveForNextStart(const QString& path, const PlayedField& field) {
+bool RecordsStore::leftForNextStart(const QString& path, const PlayedField& field) {
     // A name of this copy's own: no other close's table is ever replaced.
     const QString name = QString::number(QRandomGenerator::system()->generate64(), 36);
-    return writeRecordsFile(path + pendingMark + name, recordsBytes({field, *ours_})).has_value();
+    return !writeRecordsFile(path + pendingMark + name, recordsBytes({field, *ours_}));
 }
 
 void RecordsStore::report(const RecordsProblem& problem) {

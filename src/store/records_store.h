@@ -42,16 +42,16 @@ class RecordsStore {
     std::optional<RecordsProblem> takeProblem() { return std::exchange(untold_, std::nullopt); }
 
     // The best times, read on first use.
-    const BestTimes& bestTimes();
+    const BestTimes& bestTimes() { return loadTable(); }
 
     // A level chosen or a custom size played.
-    Saved keepField(const PlayedField& field);
+    Saved keepField(const PlayedField& field) { return save(field, {}); }
     // A won game takes its level's row when strictly faster, under `holder` for now.
     Saved recordWin(const PlayedField& field, const game::Win& win, const QString& holder);
     // The name for the record `win` set, unless a better one has replaced it meanwhile.
     Saved nameHolder(const PlayedField& field, const game::Win& win, const QString& name);
     // The last save: it waits less, and what it cannot save goes where the next start finds it.
-    Saved close(const PlayedField& field);
+    Saved close(const PlayedField& field) { return save(field, {}, true); }
 
   private:
     // Changes the table as it stands after the merge; true when a record was taken.
@@ -63,9 +63,10 @@ class RecordsStore {
     // The table written under the lock, over a file found in `condition`.
     void write(const QString& path, const PlayedField& field, Condition condition);
     std::chrono::milliseconds closingWait() const { return std::min(wait_, closingLockWait); }
-    void loadTable();
-    // This copy's table where the next start finds it; true when it could not be left there.
-    bool leaveForNextStart(const QString& path, const PlayedField& field);
+    // This copy's table, read with the tables left for this start on first use.
+    BestTimes& loadTable();
+    // This copy's table left where the next start finds it; false when it could not be.
+    bool leftForNextStart(const QString& path, const PlayedField& field);
     void report(const RecordsProblem& problem);
 
     RecordsPaths paths_;
