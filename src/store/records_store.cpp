@@ -102,21 +102,18 @@ RecordsStore::Saved RecordsStore::save(const PlayedField& field, const Change& c
         write(*path, field, inFile.condition);
     } else if (lock && !(closing && leftForNextStart(*path, field))) {
         // A close that left its table for the next start has lost nothing.
-        report({Kind::Locked,
-                *path,
-                {EWOULDBLOCK, QStringLiteral("another copy of the game kept the file locked for "
-                                             "%1 ms")
-                                  .arg(wait.count())}});
+        const QString reason =
+            QStringLiteral("another copy of the game kept the file locked for %1 ms");
+        report({Kind::Locked, *path, {EWOULDBLOCK, reason.arg(wait.count())}});
     }
     return {*ours_, std::exchange(untold_, std::nullopt), taken};
 }
 
 std::optional<QString> RecordsStore::savePath(bool makeFolder) {
     if (paths_.write.isEmpty()) {
-        report(
-            {Kind::NoFolder,
-             {},
-             {ENOENT, QStringLiteral("neither XDG_DATA_HOME nor HOME names an absolute folder")}});
+        const QString reason =
+            QStringLiteral("neither XDG_DATA_HOME nor HOME names an absolute folder");
+        report({Kind::NoFolder, {}, {ENOENT, reason}});
         return std::nullopt;
     }
     const RecordsTarget target = resolveTarget(paths_.write);
