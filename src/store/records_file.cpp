@@ -230,10 +230,10 @@ bool openFile(QFile& file, const QString& path, int flags, mode_t mode) {
 }
 
 void giveToFolderOwner(int fd, const QString& path) {
-    struct stat folder {};
-    if (::geteuid() == 0 && ::stat(QFile::encodeName(folderOf(path)).constData(), &folder) == 0 &&
-        folder.st_uid != 0) {
-        [[maybe_unused]] const int given = ::fchown(fd, folder.st_uid, folder.st_gid);
+    // Checked first: the owner of a folder that cannot be looked at reads as uid -2.
+    const QFileInfo folder(folderOf(path));
+    if (::geteuid() == 0 && folder.exists() && folder.ownerId() != 0) {
+        [[maybe_unused]] const int given = ::fchown(fd, folder.ownerId(), folder.groupId());
     }
 }
 
