@@ -32,21 +32,28 @@ RecordsStore::RecordsStore(RecordsPaths paths, std::chrono::milliseconds wait)
 
 PlayedField RecordsStore::readAtStartUp() {
     startUpPath_ = resolveTarget(paths_.read).path;
-    if (const std::optional<QString> path = savePath(false)) {
+    const std::optional<QString> path = savePath(false);
+    std::optional<RecordsLock> lock;
+    if (path) {
+        lock.emplace(*path, closingWait());
         saveDue_ = QFileInfo(*path).size() == 0;
-        // No save of another copy runs while the lock is held: what a killed one left can go.
-        const RecordsLock lock(*path, closingWait());
-        if (lock.state() != RecordsLock::State::Busy) {
-            removeStaleTemporaries(*path);
-            leftTables_ = filesBeside(*path, pendingMark);
-            saveDue_ = saveDue_ || !leftTables_.isEmpty();
-        }
+    }
+    // No save of another copy runs while the lock is held: what a killed one left can go.
+    if (lock && lock->state() != RecordsLock::State::Busy) {
+        removeStaleTemporaries(*path);
+        leftTables_ = filesBeside(*path, pendingMark);
+        saveDue_ = saveDue_ || !leftTables_.isEmpty();
     }
     return readRecordsFile(startUpPath_, Reach::FieldOnly).contents.field;
 }
 
-BestTimes& RecordsStore::loadTable() {
+BestTimes& RecordsStore::loadTable(bool lockTried) {
     if (!ours_) {
+        // Under the lock, so that another copy's save in place is never read half done.
+        std::optional<RecordsLock> lock;
+        if (const std::optional<QString> path = lockTried ? std::nullopt : savePath(false)) {
+            lock.emplace(*path, closingWait());
+        }
         known_ = readRecordsFile(startUpPath_).contents.bestTimes;
         ours_ = known_;
         for (const QFileInfo& left : leftTables_) {
@@ -85,13 +92,13 @@ RecordsStore::Saved RecordsStore::nameHolder(const PlayedField& field, const gam
 
 RecordsStore::Saved RecordsStore::save(const PlayedField& field, const Change& change,
                                        bool closing) {
-    loadTable();
     const std::optional<QString> path = frozen_ ? std::nullopt : savePath(true);
     const std::chrono::milliseconds wait = closing ? closingWait() : wait_;
     std::optional<RecordsLock> lock;
     if (path) {
         lock.emplace(*path, wait);
     }
+    loadTable(true);
     const bool held = lock && lock->state() != RecordsLock::State::Busy;
     const ParsedRecords inFile = held ? readRecordsFile(*path) : ParsedRecords{};
     if (readsClean(inFile.condition)) {

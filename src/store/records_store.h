@@ -42,7 +42,7 @@ class RecordsStore {
     std::optional<RecordsProblem> takeProblem() { return std::exchange(untold_, std::nullopt); }
 
     // The best times, read on first use.
-    const BestTimes& bestTimes() { return loadTable(); }
+    const BestTimes& bestTimes() { return loadTable(false); }
 
     // A level chosen or a custom size played.
     Saved keepField(const PlayedField& field) { return save(field, {}); }
@@ -63,8 +63,9 @@ class RecordsStore {
     // The table written under the lock, over a file found in `condition`.
     void write(const QString& path, const PlayedField& field, Condition condition);
     std::chrono::milliseconds closingWait() const { return std::min(wait_, closingLockWait); }
-    // This copy's table, read with the tables left for this start on first use.
-    BestTimes& loadTable();
+    // This copy's table, read with the tables left for this start on first use; under the lock
+    // unless the caller has tried for it already.
+    BestTimes& loadTable(bool lockTried);
     // This copy's table left where the next start finds it; false when it could not be.
     bool leftForNextStart(const QString& path, const PlayedField& field);
     void report(const RecordsProblem& problem);

@@ -451,6 +451,35 @@ TEST_F(RecordsStoreTest, OneCopySavesAtATime) {
     EXPECT_LT(elapsed, 125) << "polled too rarely";
 }
 
+// Reads wait for another copy's save as saves do: a file half written in place is never read.
+TEST_F(RecordsStoreTest, AReadNeverSeesAnotherCopysSaveHalfDone) {
+    const struct {
+        const char* name;
+        bool table; // the table's first use, after a start-up read with nobody saving
+    } cases[] = {{"the start-up's field", false}, {"the table's first use", true}};
+    const QByteArray saved = recordsBytes(withRecord({beginner, {}}, 0, "7", "ann"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        put(path_, firstRunFile());
+        RecordsStore store({path_, path_});
+        if (c.table) {
+            store.readAtStartUp();
+        }
+        std::optional<RecordsLock> other(std::in_place, path_, 0ms);
+        put(path_, saved.left(8));
+        std::thread finish([&] {
+            std::this_thread::sleep_for(30ms);
+            put(path_, saved);
+            other.reset();
+        });
+        const PlayedField field = c.table ? beginner : store.readAtStartUp();
+        const Record record = store.bestTimes().record(0);
+        finish.join();
+        EXPECT_EQ(field, beginner);
+        EXPECT_EQ(record, (Record{"7", "ann"}));
+    }
+}
+
 TEST_F(RecordsStoreTest, NoLockFileStopsASave) {
     const struct {
         const char* name;
